@@ -1,0 +1,3 @@
+#include "model/normalise.h"
+
+void NormaliseImage(TParamImage&) {}
