@@ -1,0 +1,171 @@
+// Texts of the map editor (menus, toolbar, hints, sheet and axis names),
+// looked up by English wording or, for the sensor names, by id.  Most rows
+// carry English and Czech only; the other languages then show the English.
+
+#include "lang/lookup.h"
+
+namespace {
+
+constexpr TLangEntry Sep() {
+    return {0, {"", nullptr, nullptr, nullptr}};
+}
+constexpr TLangEntry En(const char* en) {
+    return {0, {en, nullptr, nullptr, nullptr}};
+}
+constexpr TLangEntry EnCs(const char* en, const char* cs) {
+    return {0, {en, nullptr, nullptr, cs}};
+}
+constexpr TLangEntry EnDeCs(const char* en, const char* de, const char* cs) {
+    return {0, {en, de, nullptr, cs}};
+}
+constexpr TLangEntry All(const char* en, const char* de, const char* fr, const char* cs,
+                         std::int32_t id = 0) {
+    return {id, {en, de, fr, cs}};
+}
+
+constexpr TLangEntry kEditorTexts[] = {
+    {0, {"?STR not found?", nullptr, nullptr, nullptr}},
+    Sep(),
+    EnCs("only", "pouze"),
+    EnCs("and", "a"),
+    EnCs("TOP", "SHORA"),
+    En("ISO1"),
+    En("ISO2"),
+    EnCs("Selection", "Výběr"),
+    EnCs("Actual value", "Aktuální hodnota"),
+    EnCs("Interpolation", "Interpolace"),
+    EnCs("Copy", "Kopírovat"),
+    EnCs("Copy table", "Kopírovat tabulku"),
+    EnCs("Paste", "Vložit"),
+    EnCs("Increment selection or actual value", "Zvýšit výběr nebo aktuální hodnotu"),
+    EnCs("Decrement selection or actual value", "Snížit výběr nebo aktuální hodnotu"),
+    EnCs("View as table", "Zobrazit jako tabulku"),
+    EnCs("View as graph 2D", "Zobrazit jako graf 2D"),
+    EnCs("View as graph 3D", "Zobrazit jako graf 3D"),
+    EnCs("Use only this parameter for table definition",
+         "Pro definici tabulky použít jen tento parametr"),
+    EnCs("Use both parameters for table definition", "Pro definici tabulky použít oba parametry"),
+    EnCs("View graph form top", "Zobrazit graf shora"),
+    EnCs("View graph as ISO1", "Zobrazit graf jako ISO1"),
+    EnCs("View graph as ISO2", "Zobrazit graf jako ISO2"),
+    EnCs("Set actual value - mouse wheel", "Nastavení aktuální hodnoty - kolečko myši"),
+    EnCs("Rotate: drag mouse (X, XY) and wheel (XYZ)   \nGraph quality: CTRL+mouse wheel   \n"
+         "View values: SHIFT + mouse wheel",
+         "Otáčení: tažení myší (X, XY) a kolečko (XYZ)   \nKvalita grafu: CTRL+kolečko myši   \n"
+         "Zobrazení hodnot: SHIFT + kolečko myši"),
+    EnCs("high graph drawing quality takes lot of CPU time",
+         "vysoká kvalita kreslení grafu zabírá hodně času procesoru"),
+    All("Position of Beginning", "Lage für Beginn", "Position pour Commencement",
+        "Poloha zadána pro Počátek"),
+    All("Position of Centre", "Lage für Mitte", "Position pour Centre", "Poloha zadána pro Střed"),
+    All("Position of End", "Lage für Ende", "Position pour Fin", "Poloha zadána pro Konec"),
+    Sep(),
+    EnCs("Table dimensions are not eqal and there is unable to change it !\nInsertion canceled...",
+         "Rozměry tabulky nejsou shodné a nelze je změnit !\nVložení zrušeno..."),
+    EnCs("Row count is on maximum !\nDelete some first...",
+         "Počet řádků je na maximu !\nNejprve nějaké smažte..."),
+    EnCs("Column count is on maximum !\nDelete some first...",
+         "Počet sloupců je na maximu !\nNejprve nějaké smažte..."),
+    Sep(),
+    EnCs("Copy", "Kopírovat"),
+    EnCs("Copy all table", "Kopírovat celou tabulku"),
+    EnCs("Copy graph", "Kopírovat graf"),
+    EnCs("Paste", "Vložit"),
+    EnCs("Paste table", "Vložit tabulku"),
+    EnCs("Interpolate", "Interpolovat"),
+    EnCs("Insert row here", "Vložit řádek sem"),
+    EnCs("Insert column here", "Vložit sloupec sem"),
+    EnCs("Delete row", "Smazat řádek"),
+    EnCs("Delete rows", "Smazat řádky"),
+    EnCs("Delete column", "Smazat sloupec"),
+    EnCs("Delete columns", "Smazat sloupce"),
+    EnCs("View as table", "Zobrazit jako tabulku"),
+    EnCs("View as graph 2D", "Zobrazit jako graf 2D"),
+    EnCs("View as graph 3D", "Zobrazit jako graf 3D"),
+    EnCs("Top view", "Pohled shora"),
+    EnCs("ISO1 view", "Pohled ISO1"),
+    EnCs("ISO2 view", "Pohled ISO2"),
+    EnCs("Wire model", "Drátový model"),
+    EnCs("One color graph", "Jednobarevný graf"),
+    EnCs("Height colors (grain 0)", "Barvy podle výšky (zrnitost 0)"),
+    EnCs("Height colors (grain 1)", "Barvy podle výšky (zrnitost 1)"),
+    EnCs("Height colors (grain 2)", "Barvy podle výšky (zrnitost 2)"),
+    EnCs("Height colors (grain 3)", "Barvy podle výšky (zrnitost 3)"),
+    EnCs("Height colors (grain 4)", "Barvy podle výšky (zrnitost 4)"),
+    EnCs("No values", "Bez hodnot"),
+    EnCs("Only active value", "Jen aktivní hodnota"),
+    EnCs("Only interresting values", "Jen zajímavé hodnoty"),
+    EnCs("All values", "Všechny hodnoty"),
+    EnCs("Autoscroll actual position", "Automaticky posouvat na aktuální polohu"),
+    EnCs("Disable autoscroll", "Vypnout automatický posun"),
+    EnCs("Disable ", "Vypnout "),
+    EnCs("Enable ", "Zapnout "),
+    EnCs("Use only", "Použít jen"),
+    EnCs("Use", "Použít"),
+    EnCs("and", "a"),
+    EnCs("Injection TPS united", "Vstřik TPS sjednocený"),
+    EnCs("Injection TPS", "Vstřik TPS"),
+    EnCs("Inj. 1", "Vstř. 1"),
+    EnCs("Inj. 2", "Vstř. 2"),
+    EnCs("Inj. 3", "Vstř. 3"),
+    EnCs("Inj. 4", "Vstř. 4"),
+    EnCs("Inj. B", "Vstř. B"),
+    EnCs("Inj. IAP", "Vstř. IAP"),
+    En("T"),
+    All("Position of Injection A", "Einspritzlage A", "Position Injectiion A", "Poloha vstřiku A"),
+    All("Position of Injection B", "Einspritzlage B", "Position Injectiion B", "Poloha vstřiku B"),
+    En("Servo"),
+    EnDeCs("Intake servo", "Ansaugservo", "Servo sání"),
+    EnDeCs("Exhaust servo", "Auspuffservo", "Servo výfuku"),
+    All("Temperature corrections of injection", "Temperaturkorrektion des Einspritzes",
+        "Facteur corection Température", "Teplotní korekce vstřiku"),
+    All("Temperature corrections of advance", "Temperaturkorrektion der Vorzündung",
+        "Facteur corection Température avance", "Teplotní korekce předstihu"),
+    All("Starting corrections", "Anlaßkorrektur", "Correction moteur froid démarage",
+        "Korekce po startu"),
+    EnDeCs("Characteristic of temperature sensors", "Kennlinie der Temperaturfühler",
+           "Charakteristika teplotních čidel"),
+    EnCs("Lambda sensor", "Lambda sonda"),
+    EnDeCs("Pressure sensor - AP", "Drucksensor - AP", "Snímač tlaku - AP"),
+    EnDeCs("Intake pressure sensor - IAP", "Ansaugdrucksensor - IAP", "Snímač tlaku v sání - IAP"),
+    EnCs("TPS sensor", "Snímač TPS"),
+    En("Lambda [A/F]"),
+    EnCs("Idle advance RPM desired", "Požadované otáčky volnoběhu řízené předstihem"),
+    EnDeCs("Start position of intake servo", "Startlage des Ansaugservos",
+           "Startovací poloha serva sání"),
+    EnDeCs("Desired RPM", "Solldrehzahl", "Požadované otáčky"),
+    EnDeCs("TPS min [in steps of servo]", "TPS min [in Servoschritten]",
+           "TPS min [v krocích serva]"),
+    En("RPM"),
+    En("TPS"),
+    En("IAP"),
+    En("INJ"),
+    EnCs("Injection", "Vstřik"),
+    EnCs("Advance", "Předstih"),
+    EnCs("Position", "Poloha"),
+    En("no"),
+    EnCs("Voltage", "Napětí"),
+    EnCs("Percentage", "Procenta"),
+    EnCs("for -10°C", "pro -10°C"),
+    All("Time", "Zeit", "Temp", "Čas"),
+    En("A/F"),
+    EnCs("Pressure", "Tlak"),
+    EnCs("Steps", "Kroky"),
+    EnCs("Base advance", "Základní předstih"),
+    EnCs("Limiter", "Omezovač"),
+    EnCs("Dragging: ", "Tažení: "),
+    All("Beginning", "Beginn", "Commencement", "Počátek"),
+    All("Centre", "Mitte", "Centre", "Střed"),
+    All("End", "Ende", "Fin", "Konec"),
+    All("Coolant", "Kühlflüssigkeit", "T. moteur", "Voda", 10010),
+    All("Cool.", "Kühl.", "Mot.", "Voda", 10011),
+    All("Inlet Air", "Ansaugluft", "T. air", "Vzduch", 10020),
+    All("Air", "Luft", "Air", "Vzduch", 10021),
+    {0, {"", "", "", ""}},
+};
+
+} // namespace
+
+std::span<const TLangEntry> EditorTexts() {
+    return kEditorTexts;
+}
