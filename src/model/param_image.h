@@ -39,24 +39,24 @@ struct PageSelection {
 
 // How a stored value turns into the value the user sees.
 enum class Encoding : uint8_t {
-    Raw,      // v
-    Times10,  // 10 v
-    Times20,  // 20 v
-    Times5,   // 5 v
-    Times100, // 100 v (speeds in hundreds of rpm)
-    Minus100, // v - 100 (signed degrees or percent)
-    Word,     // unsigned 16-bit little-endian word
-    LobeRef,  // lobe number | 64 second edge | 128 second pick-up
-    Bits,     // on/off bits
-    ServoCell,// 20 mV units or percent, by the servo percent flag
-    Reserved, // kept exactly as received
+    Raw,       // v
+    Times10,   // 10 v
+    Times20,   // 20 v
+    Times5,    // 5 v
+    Times100,  // 100 v (speeds in hundreds of rpm)
+    Minus100,  // v - 100 (signed degrees or percent)
+    Word,      // unsigned 16-bit little-endian word
+    LobeRef,   // lobe number | 64 second edge | 128 second pick-up
+    Bits,      // on/off bits
+    ServoCell, // 20 mV units or percent, by the servo percent flag
+    Reserved,  // kept exactly as received
 };
 
 struct FieldDesc {
-    int offset;      // byte offset in the image (for word fields: 2 * word index)
-    int count;       // number of elements (bytes, or words for word fields)
+    int offset; // byte offset in the image (for word fields: 2 * word index)
+    int count;  // number of elements (bytes, or words for word fields)
     Encoding rule;
-    int minDisplay;  // range in display units (informational; normalisation owns the clamps)
+    int minDisplay; // range in display units (informational; normalisation owns the clamps)
     int maxDisplay;
     PageGroup fileGroup;    // group used when loading from a file
     PageGroup defaultGroup; // group used when resetting to defaults
@@ -71,11 +71,13 @@ struct FieldDesc {
 namespace Field {
 using G = PageGroup;
 using E = Encoding;
-constexpr FieldDesc W(int word, int n, int lo, int hi, G g) { return {2 * word, n, E::Word, lo, hi, g, g}; }
+constexpr FieldDesc W(int word, int n, int lo, int hi, G g) {
+    return {2 * word, n, E::Word, lo, hi, g, g};
+}
 
 // --- word fields (words 0..29) ---
-inline constexpr FieldDesc TpsLow = W(0, 1, 0, 5000, G::Miscellaneous);   // mV at 0 % throttle
-inline constexpr FieldDesc TpsHigh = W(1, 1, 0, 5000, G::Miscellaneous);  // mV at 100 % throttle
+inline constexpr FieldDesc TpsLow = W(0, 1, 0, 5000, G::Miscellaneous);  // mV at 0 % throttle
+inline constexpr FieldDesc TpsHigh = W(1, 1, 0, 5000, G::Miscellaneous); // mV at 100 % throttle
 inline constexpr FieldDesc IapPressure1 = W(2, 1, 0, 999, G::Miscellaneous);
 inline constexpr FieldDesc IapVoltage1 = W(3, 1, 0, 5000, G::Miscellaneous);
 inline constexpr FieldDesc IapPressure2 = W(4, 1, 0, 999, G::Miscellaneous);
@@ -87,7 +89,8 @@ inline constexpr FieldDesc PowerOut2Load = W(28, 2, 0, 999, G::PowerOut);
 
 // --- byte fields (bytes 60..499) ---
 inline constexpr FieldDesc Reserved60 = {60, 21, E::Reserved, 0, 255, G::None, G::None};
-inline constexpr FieldDesc StartLimiter = {81, 1, E::Times100, 1000, 25000, G::Miscellaneous, G::Miscellaneous};
+inline constexpr FieldDesc StartLimiter = {
+    81, 1, E::Times100, 1000, 25000, G::Miscellaneous, G::Miscellaneous};
 inline constexpr FieldDesc BikeCode = {82, 1, E::Raw, 0, 38, G::Bike, G::None};
 inline constexpr FieldDesc Reserved83 = {83, 1, E::Reserved, 0, 255, G::None, G::None};
 inline constexpr FieldDesc SyncMethod = {84, 1, E::Raw, 0, 13, G::Bike, G::Bike};
@@ -102,27 +105,42 @@ inline constexpr FieldDesc LoadSensor = {92, 1, E::Raw, 0, 2, G::Miscellaneous, 
 inline constexpr FieldDesc RevsWithoutIgnition = {93, 1, E::Raw, 0, 40, G::Bike, G::Miscellaneous};
 inline constexpr FieldDesc TachoPulses = {94, 1, E::Raw, 0, 6, G::Bike, G::Bike};
 inline constexpr FieldDesc TachoCorrection = {95, 1, E::Minus100, -60, 60, G::Bike, G::Bike};
-inline constexpr FieldDesc Limiter = {96, 1, E::Times100, 999, 25000, G::Miscellaneous, G::Miscellaneous};
+inline constexpr FieldDesc Limiter = {
+    96, 1, E::Times100, 999, 25000, G::Miscellaneous, G::Miscellaneous};
 inline constexpr FieldDesc DwellMode = {97, 1, E::Raw, 0, 3, G::Miscellaneous, G::Miscellaneous};
-inline constexpr FieldDesc DwellTime = {98, 1, E::Times100, 0, 20000, G::Miscellaneous, G::Miscellaneous};
-inline constexpr FieldDesc DwellCorrection = {99, 1, E::Raw, 25, 250, G::Miscellaneous, G::Miscellaneous};
-inline constexpr FieldDesc DwellDynamic = {100, 1, E::Raw, 0, 30, G::Miscellaneous, G::Miscellaneous};
-inline constexpr FieldDesc DwellMaxTime = {101, 1, E::Times100, 0, 20000, G::Miscellaneous, G::Miscellaneous};
-inline constexpr FieldDesc DwellLobeMaxSpeed = {102, 1, E::Times100, 100, 25000, G::Miscellaneous, G::Miscellaneous};
+inline constexpr FieldDesc DwellTime = {
+    98, 1, E::Times100, 0, 20000, G::Miscellaneous, G::Miscellaneous};
+inline constexpr FieldDesc DwellCorrection = {
+    99, 1, E::Raw, 25, 250, G::Miscellaneous, G::Miscellaneous};
+inline constexpr FieldDesc DwellDynamic = {
+    100, 1, E::Raw, 0, 30, G::Miscellaneous, G::Miscellaneous};
+inline constexpr FieldDesc DwellMaxTime = {
+    101, 1, E::Times100, 0, 20000, G::Miscellaneous, G::Miscellaneous};
+inline constexpr FieldDesc DwellLobeMaxSpeed = {
+    102, 1, E::Times100, 100, 25000, G::Miscellaneous, G::Miscellaneous};
 inline constexpr FieldDesc ServoEnabled = {103, 1, E::Raw, 0, 1, G::Servo, G::Servo};
 inline constexpr FieldDesc ServoPercent = {104, 1, E::Raw, 0, 1, G::Servo, G::Servo};
 inline constexpr FieldDesc ServoHysteresis = {105, 1, E::Times5, 0, 1275, G::Servo, G::Servo};
 inline constexpr FieldDesc ServoOffPosition = {106, 1, E::Raw, 0, 250, G::Servo, G::Servo};
-inline constexpr FieldDesc CylCorrection = {107, 4, E::Minus100, -30, 30, G::Miscellaneous, G::Miscellaneous};
-inline constexpr FieldDesc Compensation = {111, 4, E::Raw, 0, 255, G::Miscellaneous, G::Miscellaneous};
-inline constexpr FieldDesc ClutchTime = {115, 1, E::Times10, 0, 2500, G::Miscellaneous, G::Miscellaneous};
-inline constexpr FieldDesc ClutchPause = {116, 1, E::Times10, 0, 2500, G::Miscellaneous, G::Miscellaneous};
+inline constexpr FieldDesc CylCorrection = {
+    107, 4, E::Minus100, -30, 30, G::Miscellaneous, G::Miscellaneous};
+inline constexpr FieldDesc Compensation = {
+    111, 4, E::Raw, 0, 255, G::Miscellaneous, G::Miscellaneous};
+inline constexpr FieldDesc ClutchTime = {
+    115, 1, E::Times10, 0, 2500, G::Miscellaneous, G::Miscellaneous};
+inline constexpr FieldDesc ClutchPause = {
+    116, 1, E::Times10, 0, 2500, G::Miscellaneous, G::Miscellaneous};
 inline constexpr FieldDesc Retard = {117, 1, E::Raw, 0, 25, G::Miscellaneous, G::Miscellaneous};
-inline constexpr FieldDesc MaxAdvTrigger = {118, 4, E::LobeRef, 0, 255, G::Bike, G::Bike};   // channel 1..4
-inline constexpr FieldDesc StartAdvTrigger = {122, 4, E::LobeRef, 0, 255, G::Bike, G::Bike}; // channel 1..4
-inline constexpr FieldDesc Input1Function = {126, 1, E::Raw, 0, 6, G::Miscellaneous, G::Miscellaneous};
-inline constexpr FieldDesc Input2Function = {127, 1, E::Raw, 0, 6, G::Miscellaneous, G::Miscellaneous};
-inline constexpr FieldDesc InputsNeutralStand = {128, 1, E::Raw, 0, 1, G::Miscellaneous, G::Miscellaneous};
+inline constexpr FieldDesc MaxAdvTrigger = {118, 4,       E::LobeRef, 0,
+                                            255, G::Bike, G::Bike}; // channel 1..4
+inline constexpr FieldDesc StartAdvTrigger = {122, 4,       E::LobeRef, 0,
+                                              255, G::Bike, G::Bike}; // channel 1..4
+inline constexpr FieldDesc Input1Function = {
+    126, 1, E::Raw, 0, 6, G::Miscellaneous, G::Miscellaneous};
+inline constexpr FieldDesc Input2Function = {
+    127, 1, E::Raw, 0, 6, G::Miscellaneous, G::Miscellaneous};
+inline constexpr FieldDesc InputsNeutralStand = {
+    128, 1, E::Raw, 0, 1, G::Miscellaneous, G::Miscellaneous};
 inline constexpr FieldDesc PickupsInterchanged = {129, 1, E::Raw, 0, 1, G::Bike, G::Bike};
 inline constexpr FieldDesc NoLobeCheck = {130, 1, E::Raw, 0, 1, G::Bike, G::Bike};
 inline constexpr FieldDesc SparkBeforeLobe = {131, 1, E::Raw, 0, 1, G::Bike, G::Bike};
@@ -131,22 +149,30 @@ inline constexpr FieldDesc TestSpeed = {133, 1, E::Times100, 200, 25000, G::None
 inline constexpr FieldDesc ServoTestTime = {134, 1, E::Times10, 10, 2500, G::None, G::Test};
 inline constexpr FieldDesc PowerOut1Mode = {135, 1, E::Raw, 0, 3, G::PowerOut, G::PowerOut};
 inline constexpr FieldDesc PowerOut2Mode = {136, 1, E::Raw, 0, 3, G::PowerOut, G::PowerOut};
-inline constexpr FieldDesc PowerOut1Speeds = {137, 3, E::Times100, 300, 25000, G::PowerOut, G::PowerOut};
-inline constexpr FieldDesc PowerOut2Speeds = {140, 3, E::Times100, 300, 25000, G::PowerOut, G::PowerOut};
-inline constexpr FieldDesc PowerOut1Hysteresis = {143, 1, E::Times10, 0, 2500, G::PowerOut, G::PowerOut};
-inline constexpr FieldDesc PowerOut2Hysteresis = {144, 1, E::Times10, 0, 2500, G::PowerOut, G::PowerOut};
-inline constexpr FieldDesc PowerOut1Grid = {145, 3, E::Bits, 0, 15, G::PowerOut, G::None}; // load zone r, bit c speed zone
+inline constexpr FieldDesc PowerOut1Speeds = {137,   3,           E::Times100, 300,
+                                              25000, G::PowerOut, G::PowerOut};
+inline constexpr FieldDesc PowerOut2Speeds = {140,   3,           E::Times100, 300,
+                                              25000, G::PowerOut, G::PowerOut};
+inline constexpr FieldDesc PowerOut1Hysteresis = {143,  1,           E::Times10, 0,
+                                                  2500, G::PowerOut, G::PowerOut};
+inline constexpr FieldDesc PowerOut2Hysteresis = {144,  1,           E::Times10, 0,
+                                                  2500, G::PowerOut, G::PowerOut};
+inline constexpr FieldDesc PowerOut1Grid = {
+    145, 3, E::Bits, 0, 15, G::PowerOut, G::None}; // load zone r, bit c speed zone
 inline constexpr FieldDesc PowerOut2Grid = {148, 3, E::Bits, 0, 15, G::PowerOut, G::None};
 inline constexpr FieldDesc SpecialDwellStart = {151, 1, E::Raw, 0, 1, G::Bike, G::Bike};
 inline constexpr FieldDesc InterlockInput = {152, 1, E::Raw, 0, 1, G::Bike, G::None};
 inline constexpr FieldDesc ServoMapMode = {153, 1, E::Raw, 0, 2, G::Servo, G::None};
-inline constexpr FieldDesc MinDischarge = {154, 1, E::Times100, 1000, 3000, G::Miscellaneous, G::Bike};
+inline constexpr FieldDesc MinDischarge = {154,    1, E::Times100, 1000, 3000, G::Miscellaneous,
+                                           G::Bike};
 inline constexpr FieldDesc AdvColumns = {155, 1, E::Raw, 1, 15, G::AdvanceMap, G::AdvanceMap};
 inline constexpr FieldDesc ServoColumns = {156, 1, E::Raw, 1, 15, G::Servo, G::Servo};
 inline constexpr FieldDesc Reserved157 = {157, 13, E::Reserved, 0, 255, G::None, G::None};
 inline constexpr FieldDesc ServoSpeedAxis = {170, 15, E::Times100, 300, 20500, G::Servo, G::Servo};
-inline constexpr FieldDesc AdvSpeedAxis = {185, 15, E::Times100, 300, 20000, G::AdvanceMap, G::AdvanceMap};
-inline constexpr FieldDesc AdvanceMap = {200, 150, E::Minus100, -30, 60, G::AdvanceMap, G::AdvanceMap};
+inline constexpr FieldDesc AdvSpeedAxis = {185,           15,           E::Times100, 300, 20000,
+                                           G::AdvanceMap, G::AdvanceMap};
+inline constexpr FieldDesc AdvanceMap = {200, 150,           E::Minus100,  -30,
+                                         60,  G::AdvanceMap, G::AdvanceMap};
 inline constexpr FieldDesc ServoMap = {350, 150, E::ServoCell, 0, 5000, G::Servo, G::Servo};
 } // namespace Field
 
@@ -172,44 +198,78 @@ struct NamedField {
     FieldDesc field;
 };
 inline constexpr NamedField kAllFields[] = {
-    {"TpsLow", Field::TpsLow}, {"TpsHigh", Field::TpsHigh},
-    {"IapPressure1", Field::IapPressure1}, {"IapVoltage1", Field::IapVoltage1},
-    {"IapPressure2", Field::IapPressure2}, {"IapVoltage2", Field::IapVoltage2},
-    {"AdvLoadAxis", Field::AdvLoadAxis}, {"ServoLoadAxis", Field::ServoLoadAxis},
-    {"PowerOut1Load", Field::PowerOut1Load}, {"PowerOut2Load", Field::PowerOut2Load},
-    {"Reserved60", Field::Reserved60}, {"StartLimiter", Field::StartLimiter},
-    {"BikeCode", Field::BikeCode}, {"Reserved83", Field::Reserved83},
-    {"SyncMethod", Field::SyncMethod}, {"LobeCount", Field::LobeCount},
-    {"OutputCount", Field::OutputCount}, {"IgnitionsPerRev", Field::IgnitionsPerRev},
-    {"Pickup1Polarity", Field::Pickup1Polarity}, {"Pickup2Polarity", Field::Pickup2Polarity},
-    {"BaseAdvance", Field::BaseAdvance}, {"AdvMapMode", Field::AdvMapMode},
-    {"LoadSensor", Field::LoadSensor}, {"RevsWithoutIgnition", Field::RevsWithoutIgnition},
-    {"TachoPulses", Field::TachoPulses}, {"TachoCorrection", Field::TachoCorrection},
-    {"Limiter", Field::Limiter}, {"DwellMode", Field::DwellMode},
-    {"DwellTime", Field::DwellTime}, {"DwellCorrection", Field::DwellCorrection},
-    {"DwellDynamic", Field::DwellDynamic}, {"DwellMaxTime", Field::DwellMaxTime},
-    {"DwellLobeMaxSpeed", Field::DwellLobeMaxSpeed}, {"ServoEnabled", Field::ServoEnabled},
-    {"ServoPercent", Field::ServoPercent}, {"ServoHysteresis", Field::ServoHysteresis},
-    {"ServoOffPosition", Field::ServoOffPosition}, {"CylCorrection", Field::CylCorrection},
-    {"Compensation", Field::Compensation}, {"ClutchTime", Field::ClutchTime},
-    {"ClutchPause", Field::ClutchPause}, {"Retard", Field::Retard},
-    {"MaxAdvTrigger", Field::MaxAdvTrigger}, {"StartAdvTrigger", Field::StartAdvTrigger},
-    {"Input1Function", Field::Input1Function}, {"Input2Function", Field::Input2Function},
+    {"TpsLow", Field::TpsLow},
+    {"TpsHigh", Field::TpsHigh},
+    {"IapPressure1", Field::IapPressure1},
+    {"IapVoltage1", Field::IapVoltage1},
+    {"IapPressure2", Field::IapPressure2},
+    {"IapVoltage2", Field::IapVoltage2},
+    {"AdvLoadAxis", Field::AdvLoadAxis},
+    {"ServoLoadAxis", Field::ServoLoadAxis},
+    {"PowerOut1Load", Field::PowerOut1Load},
+    {"PowerOut2Load", Field::PowerOut2Load},
+    {"Reserved60", Field::Reserved60},
+    {"StartLimiter", Field::StartLimiter},
+    {"BikeCode", Field::BikeCode},
+    {"Reserved83", Field::Reserved83},
+    {"SyncMethod", Field::SyncMethod},
+    {"LobeCount", Field::LobeCount},
+    {"OutputCount", Field::OutputCount},
+    {"IgnitionsPerRev", Field::IgnitionsPerRev},
+    {"Pickup1Polarity", Field::Pickup1Polarity},
+    {"Pickup2Polarity", Field::Pickup2Polarity},
+    {"BaseAdvance", Field::BaseAdvance},
+    {"AdvMapMode", Field::AdvMapMode},
+    {"LoadSensor", Field::LoadSensor},
+    {"RevsWithoutIgnition", Field::RevsWithoutIgnition},
+    {"TachoPulses", Field::TachoPulses},
+    {"TachoCorrection", Field::TachoCorrection},
+    {"Limiter", Field::Limiter},
+    {"DwellMode", Field::DwellMode},
+    {"DwellTime", Field::DwellTime},
+    {"DwellCorrection", Field::DwellCorrection},
+    {"DwellDynamic", Field::DwellDynamic},
+    {"DwellMaxTime", Field::DwellMaxTime},
+    {"DwellLobeMaxSpeed", Field::DwellLobeMaxSpeed},
+    {"ServoEnabled", Field::ServoEnabled},
+    {"ServoPercent", Field::ServoPercent},
+    {"ServoHysteresis", Field::ServoHysteresis},
+    {"ServoOffPosition", Field::ServoOffPosition},
+    {"CylCorrection", Field::CylCorrection},
+    {"Compensation", Field::Compensation},
+    {"ClutchTime", Field::ClutchTime},
+    {"ClutchPause", Field::ClutchPause},
+    {"Retard", Field::Retard},
+    {"MaxAdvTrigger", Field::MaxAdvTrigger},
+    {"StartAdvTrigger", Field::StartAdvTrigger},
+    {"Input1Function", Field::Input1Function},
+    {"Input2Function", Field::Input2Function},
     {"InputsNeutralStand", Field::InputsNeutralStand},
-    {"PickupsInterchanged", Field::PickupsInterchanged}, {"NoLobeCheck", Field::NoLobeCheck},
+    {"PickupsInterchanged", Field::PickupsInterchanged},
+    {"NoLobeCheck", Field::NoLobeCheck},
     {"SparkBeforeLobe", Field::SparkBeforeLobe},
-    {"LowerAdvanceAtStart", Field::LowerAdvanceAtStart}, {"TestSpeed", Field::TestSpeed},
-    {"ServoTestTime", Field::ServoTestTime}, {"PowerOut1Mode", Field::PowerOut1Mode},
-    {"PowerOut2Mode", Field::PowerOut2Mode}, {"PowerOut1Speeds", Field::PowerOut1Speeds},
+    {"LowerAdvanceAtStart", Field::LowerAdvanceAtStart},
+    {"TestSpeed", Field::TestSpeed},
+    {"ServoTestTime", Field::ServoTestTime},
+    {"PowerOut1Mode", Field::PowerOut1Mode},
+    {"PowerOut2Mode", Field::PowerOut2Mode},
+    {"PowerOut1Speeds", Field::PowerOut1Speeds},
     {"PowerOut2Speeds", Field::PowerOut2Speeds},
     {"PowerOut1Hysteresis", Field::PowerOut1Hysteresis},
-    {"PowerOut2Hysteresis", Field::PowerOut2Hysteresis}, {"PowerOut1Grid", Field::PowerOut1Grid},
-    {"PowerOut2Grid", Field::PowerOut2Grid}, {"SpecialDwellStart", Field::SpecialDwellStart},
-    {"InterlockInput", Field::InterlockInput}, {"ServoMapMode", Field::ServoMapMode},
-    {"MinDischarge", Field::MinDischarge}, {"AdvColumns", Field::AdvColumns},
-    {"ServoColumns", Field::ServoColumns}, {"Reserved157", Field::Reserved157},
-    {"ServoSpeedAxis", Field::ServoSpeedAxis}, {"AdvSpeedAxis", Field::AdvSpeedAxis},
-    {"AdvanceMap", Field::AdvanceMap}, {"ServoMap", Field::ServoMap},
+    {"PowerOut2Hysteresis", Field::PowerOut2Hysteresis},
+    {"PowerOut1Grid", Field::PowerOut1Grid},
+    {"PowerOut2Grid", Field::PowerOut2Grid},
+    {"SpecialDwellStart", Field::SpecialDwellStart},
+    {"InterlockInput", Field::InterlockInput},
+    {"ServoMapMode", Field::ServoMapMode},
+    {"MinDischarge", Field::MinDischarge},
+    {"AdvColumns", Field::AdvColumns},
+    {"ServoColumns", Field::ServoColumns},
+    {"Reserved157", Field::Reserved157},
+    {"ServoSpeedAxis", Field::ServoSpeedAxis},
+    {"AdvSpeedAxis", Field::AdvSpeedAxis},
+    {"AdvanceMap", Field::AdvanceMap},
+    {"ServoMap", Field::ServoMap},
 };
 
 // Layout checks at build time: word fields stay in the word area, byte fields
@@ -254,8 +314,10 @@ struct TParamImage {
         return f.isWord() ? word(f.wordIndex(i)) : bytes[f.offset + i];
     }
     void set(const FieldDesc& f, int i, int v) {
-        if (f.isWord()) setWord(f.wordIndex(i), uint16_t(v));
-        else bytes[f.offset + i] = uint8_t(v);
+        if (f.isWord())
+            setWord(f.wordIndex(i), uint16_t(v));
+        else
+            bytes[f.offset + i] = uint8_t(v);
     }
     void set(const FieldDesc& f, int v) { set(f, 0, v); }
 
@@ -264,7 +326,8 @@ struct TParamImage {
         return std::span<uint8_t, kBlockSize>(bytes.data() + kBlockSize * (k - 1), kBlockSize);
     }
     std::span<const uint8_t, kBlockSize> block(int k) const {
-        return std::span<const uint8_t, kBlockSize>(bytes.data() + kBlockSize * (k - 1), kBlockSize);
+        return std::span<const uint8_t, kBlockSize>(bytes.data() + kBlockSize * (k - 1),
+                                                    kBlockSize);
     }
 
     bool operator==(const TParamImage&) const = default;
@@ -280,16 +343,16 @@ int ToStored(Encoding rule, int display, bool servoPercent = false);
 struct THeaderBlock {
     std::array<uint8_t, kBlockSize> bytes{};
 
-    static constexpr int NameChars = 0;     // three characters, bytes 0..2
-    static constexpr int NameNumber = 3;    // two-digit number
+    static constexpr int NameChars = 0;  // three characters, bytes 0..2
+    static constexpr int NameNumber = 3; // two-digit number
     static constexpr int Day = 4;
-    static constexpr int Month = 5;         // coded
-    static constexpr int Year = 6;          // two-digit year
+    static constexpr int Month = 5; // coded
+    static constexpr int Year = 6;  // two-digit year
     static constexpr int Hour = 7;
     static constexpr int Minute = 8;
     static constexpr int Version = 10;
     static constexpr int SubVersion = 11;
-    static constexpr int LongName = 16;     // up to 30 characters, replaces the name if byte 16 != 0
+    static constexpr int LongName = 16; // up to 30 characters, replaces the name if byte 16 != 0
     static constexpr int LongNameLength = 30;
 
     uint8_t operator[](int i) const { return bytes[i]; }

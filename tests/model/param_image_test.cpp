@@ -24,7 +24,11 @@ TEST(ParamImage, BlockViewCoversHundredBytes) {
 }
 
 TEST(ParamImage, EncodingsConvertBothWays) {
-    struct Case { Encoding rule; int stored; int display; };
+    struct Case {
+        Encoding rule;
+        int stored;
+        int display;
+    };
     const Case cases[] = {
         {Encoding::Times100, 110, 11000}, {Encoding::Minus100, 70, -30},
         {Encoding::Minus100, 160, 60},    {Encoding::Times10, 50, 500},
