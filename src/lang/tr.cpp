@@ -1,6 +1,7 @@
 #include "lang/tr.h"
 
 #include "lang/lookup.h"
+#include "lang/text_sets.h"
 
 namespace {
 
@@ -15,6 +16,8 @@ bool TableHas(LangTable table, std::string_view english) {
 } // namespace
 
 std::string_view Tr(std::string_view english, int lang) {
+    for (auto set : {MessageTexts(), PageTexts(), MenuTexts(), HintTexts()})
+        if (const TextSet* row = FindEnglish(set, english)) return SetText(*row, lang);
     for (LangTable table : {LangTable::Dialog, LangTable::Editor})
         if (TableHas(table, english)) return TranslateText(table, english, lang);
     return kNotFoundText;

@@ -7,7 +7,7 @@
 // match winning:
 //   1. the main window's message texts,
 //   2. the main window's page texts (captions, labels, list items),
-//   3. the menu captions and tool-tip hints,
+//   3. the menu captions, then the tool-tip hints,
 //   4. DialogTexts,
 //   5. EditorTexts.
 // A text found nowhere gives "?STR not found?", as the tables do.
