@@ -103,7 +103,9 @@ TEST_P(ParamFileOpenForPage, ChangesOnlyThatPage) {
     for (int k = 0; k < kImageSize; ++k) {
         bool owned = false;
         for (const auto& f : GetParam().fields) owned = owned || InField(k, f);
-        if (!owned) EXPECT_EQ(img[k], before[k]) << "offset " << k;
+        if (!owned) {
+            EXPECT_EQ(img[k], before[k]) << "offset " << k;
+        }
     }
     if (GetParam().group == PageGroup::AdvanceMap) {
         for (const auto& f : GetParam().fields) {
