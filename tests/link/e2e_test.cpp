@@ -144,6 +144,16 @@ TEST_F(EndToEnd, WrongFirmwareVersionIsRefused) {
     EXPECT_EQ(image, before);
 }
 
+TEST_F(EndToEnd, SilentUnitFailsReadAfterFiveSends) {
+    StartSim({"--silent"});
+    const TParamImage before = image;
+    link.StartRead();
+    RunOperation();
+    EXPECT_EQ(Status(), "Read error!");
+    EXPECT_EQ(image, before);
+    EXPECT_TRUE(link.State().NoConnectionShown);
+}
+
 struct NoisyLine {
     const char* name;
     const char* option;

@@ -1,6 +1,8 @@
 #include "sim_options.h"
 
+#include <algorithm>
 #include <cstdlib>
+#include <iterator>
 
 const char* const kSimUsage =
     "usage: ardentix-sim [options]\n"
@@ -48,6 +50,13 @@ std::optional<TSimOptions> ParseSimOptions(const std::vector<std::string>& args,
     TSimOptions o;
     for (size_t i = 0; i < args.size(); ++i) {
         const std::string& a = args[i];
+        static const char* const kKnown[] = {"--silent",  "--pace",     "--state",
+                                             "--link",    "--version",  "--drop",
+                                             "--corrupt", "--delay-ms", "--seed"};
+        if (std::find(std::begin(kKnown), std::end(kKnown), a) == std::end(kKnown)) {
+            error = "unknown option: " + a;
+            return std::nullopt;
+        }
         const bool flag = a == "--silent" || a == "--pace";
         if (!flag && i + 1 >= args.size()) {
             error = "missing value after " + a;
