@@ -276,6 +276,16 @@ TEST_F(LinkFixture, ResetGoesOutOnTheNextTickAndEndsSilently) {
     EXPECT_FALSE(link.Status().labelVisible);
 }
 
+TEST_F(LinkFixture, FailingWritesEndInTheUsualError) {
+    AttachUnit(image);
+    port.writeFails = true;
+    link.StartProgram();
+    RunOperation();
+    EXPECT_EQ(StatusText(), "Program error!");
+    EXPECT_FALSE(link.State().ProgrammedOk);
+    EXPECT_TRUE(observer.messages.empty());
+}
+
 TEST_F(LinkFixture, TranslatorProvidesStatusTexts) {
     link.SetTranslator([](std::string_view s) { return "<" + std::string(s) + ">"; });
     port.stalled = true;
