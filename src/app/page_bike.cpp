@@ -1,0 +1,180 @@
+#include "app/pages.h"
+
+#include "app/page_rules.h"
+#include "model/page_values.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+
+namespace {
+QCheckBox* MakeCheck(QWidget* parent, const QString& name, int x, int y) {
+    auto* c = new QCheckBox(parent);
+    c->setObjectName(name);
+    c->setGeometry(x, y, 20, 22);
+    return c;
+}
+
+TChannelRow MakeRow(QWidget* box, int n, bool start, int y) {
+    const QString tag = QString("Palec%1%2").arg(n).arg(start ? "End" : "Zac");
+    TChannelRow r;
+    const char* en = start ? "Start advance" : "Maximum advance";
+    r.label = MakeLabel(box, ("Label" + tag).toLatin1().constData(), en, 8, y, 120);
+    r.lobe = MakeEditPair(box, "Edit" + tag, "UpDown" + tag, 1, 58, 1, 130, y, 40);
+    r.secondEdge = MakeCheck(box, "CheckBoxHrana" + tag, 200, y);
+    r.secondPickup = MakeCheck(box, "CheckBoxSnimac" + tag, 250, y);
+    return r;
+}
+} // namespace
+
+void TBikePage::Build(QWidget* tab) {
+    LabelVerze1 = MakeLabel(tab, "LabelVerze1", QString(), 16, 8, 220);
+    LabelVerze2 = MakeLabel(tab, "LabelVerze2", QString(), 240, 8, 120);
+    LabelVerze3 = MakeLabel(tab, "LabelVerze3", QString(), 370, 8, 100);
+    LabelPocetProgramovani = MakeLabel(tab, "LabelPocetProgramovani", QString(), 480, 8, 200);
+    for (auto* l : {LabelVerze1, LabelVerze2, LabelVerze3}) {
+        l->setFrameShape(QFrame::Panel);
+        l->setFrameShadow(QFrame::Sunken);
+    }
+
+    GroupBoxSpecial = new QGroupBox(tab);
+    GroupBoxSpecial->setObjectName("GroupBoxSpecial");
+    SetEnglish(GroupBoxSpecial,
+               "Specification of synchronization - Caution - For experienced user only!");
+    GroupBoxSpecial->setGeometry(8, 38, 670, 450);
+    QWidget* g = GroupBoxSpecial;
+
+    LabelSynchro = MakeLabel(g, "LabelSynchro", "Synchronization method", 12, 26, 180);
+    ComboBoxSynchro = new QComboBox(g);
+    ComboBoxSynchro->setObjectName("ComboBoxSynchro");
+    ComboBoxSynchro->setGeometry(200, 24, 330, 24);
+    ComboBoxSynchro->addItems(SyncMethodTexts());
+    ComboBoxSynchro->setProperty("en", SyncMethodTexts());
+
+    LabelPocPalcu = MakeLabel(g, "LabelPocPalcu", "Number of lobe at rotor", 12, 60, 180);
+    PocPalcu = MakeEditPair(g, "EditPocPalcu", "UpDownPocPalcu", 1, 58, 1, 200, 58, 40);
+    LabelPocKanalu = MakeLabel(g, "LabelPocKanalu", "Number of outputs (coils)", 300, 60, 180);
+    PocKanalu = MakeEditPair(g, "EditPocKanalu", "UpDownPocKanalu", 1, 4, 1, 490, 58, 40);
+
+    LabelNasobekPalcu = MakeLabel(g, "LabelNasobekPalcu", QString(), 12, 94, 10);
+    LabelNasobekPalcu->hide();
+    ComboBoxNasobekPalcu = new QComboBox(g);
+    ComboBoxNasobekPalcu->setObjectName("ComboBoxNasobekPalcu");
+    ComboBoxNasobekPalcu->setGeometry(12, 92, 330, 24);
+    ComboBoxNasobekPalcu->addItems(IgnitionsPerRevTexts());
+    ComboBoxNasobekPalcu->setProperty("en", IgnitionsPerRevTexts());
+
+    // Column heads above the channel rows (the rows sit at x 130, 200, 250 of a box).
+    constexpr int kHeadY = 126;
+    LabelLobe = MakeLabel(g, "LabelLobe", "Lobe", 12 + 130, kHeadY, 60);
+    LabelHrana2 = MakeLabel(g, "LabelHrana2", "2nd Edge", 12 + 190, kHeadY, 60);
+    LabelSnimac2 = MakeLabel(g, "LabelSnimac2", "2nd Pick-up", 12 + 250, kHeadY, 80);
+
+    for (int n = 1; n <= 4; ++n) {
+        auto& ch = GroupBoxPalec[n - 1];
+        ch.box = new QGroupBox(g);
+        ch.box->setObjectName(QString("GroupBoxPalec%1").arg(n));
+        SetEnglish(ch.box, QString("Channel %1").arg(n));
+        const int col = (n - 1) % 2, rowIdx = (n - 1) / 2;
+        ch.box->setGeometry(12 + col * 330, 148 + rowIdx * 100, 320, 92);
+        ch.maxAdvance = MakeRow(ch.box, n, false, 24);
+        ch.startAdvance = MakeRow(ch.box, n, true, 56);
+    }
+}
+
+std::vector<TEditPair*> TBikePage::Pairs() {
+    std::vector<TEditPair*> p{&PocPalcu, &PocKanalu};
+    for (auto& ch : GroupBoxPalec) {
+        p.push_back(&ch.maxAdvance.lobe);
+        p.push_back(&ch.startAdvance.lobe);
+    }
+    return p;
+}
+
+std::vector<QCheckBox*> TBikePage::CheckBoxes() {
+    std::vector<QCheckBox*> c;
+    for (auto& ch : GroupBoxPalec)
+        for (auto* r : {&ch.maxAdvance, &ch.startAdvance}) {
+            c.push_back(r->secondEdge);
+            c.push_back(r->secondPickup);
+        }
+    return c;
+}
+
+namespace {
+void ReadRow(TChannelRow& r, int& lobe, int& secondEdge, int& secondPickup) {
+    lobe = r.lobe.Read();
+    secondEdge = r.secondEdge->isChecked() ? 1 : 0;
+    secondPickup = r.secondPickup->isChecked() ? 1 : 0;
+}
+void ShowRow(TChannelRow& r, int lobe, int secondEdge, int secondPickup) {
+    r.lobe.Show(lobe);
+    r.secondEdge->setChecked(secondEdge != 0);
+    r.secondPickup->setChecked(secondPickup != 0);
+}
+} // namespace
+
+void TBikePage::Read(TPageValues& v) {
+    const int sync = ComboBoxSynchro->currentIndex();
+    if (sync >= 0) v.syncMethod = sync;
+    v.lobeCount = PocPalcu.Read();
+    v.outputCount = PocKanalu.Read();
+    for (int n = 0; n < 4; ++n) {
+        auto& c = v.channels[n];
+        ReadRow(GroupBoxPalec[n].maxAdvance, c.maxAdvLobe, c.maxAdvSecondEdge,
+                c.maxAdvSecondPickup);
+        ReadRow(GroupBoxPalec[n].startAdvance, c.startAdvLobe, c.startAdvSecondEdge,
+                c.startAdvSecondPickup);
+    }
+    const int ign = ComboBoxNasobekPalcu->currentIndex();
+    if (ign >= 0) v.ignitionsCode = IgnitionsCodeForIndex(ign);
+    ApplyBikePageReadRule(v);
+    ForceSecondEdgesForMethod8(v);
+}
+
+void TBikePage::Show(const TPageValues& v) {
+    ComboBoxSynchro->setCurrentIndex(
+        v.syncMethod >= 0 && v.syncMethod < ComboBoxSynchro->count() ? v.syncMethod : -1);
+    PocPalcu.Show(v.lobeCount);
+    PocKanalu.Show(v.outputCount);
+    for (int n = 0; n < 4; ++n) {
+        const auto& c = v.channels[n];
+        ShowRow(GroupBoxPalec[n].maxAdvance, c.maxAdvLobe, c.maxAdvSecondEdge,
+                c.maxAdvSecondPickup);
+        ShowRow(GroupBoxPalec[n].startAdvance, c.startAdvLobe, c.startAdvSecondEdge,
+                c.startAdvSecondPickup);
+    }
+    ComboBoxNasobekPalcu->setCurrentIndex(IgnitionsIndexForCode(v.ignitionsCode));
+}
+
+void TBikePage::UpdateStates(const TPageValues& v) {
+    const bool special = v.bikeCode == kBikeCodeSpecial;
+    const TBikeStates s = BikeStates(v.syncMethod, special, v.outputCount);
+    for (int n = 0; n < 4; ++n) {
+        auto& ch = GroupBoxPalec[n];
+        ch.box->setVisible(s.channelVisible[n]);
+        for (auto* r : {&ch.maxAdvance, &ch.startAdvance}) {
+            r->lobe.edit->setEnabled(s.channelLobesEnabled);
+            r->lobe.updown->setVisible(s.channelLobesEnabled);
+            r->secondEdge->setEnabled(s.secondEdgeEnabled);
+            r->secondPickup->setVisible(s.secondPickupVisible);
+            r->secondPickup->setEnabled(s.secondPickupEnabled);
+        }
+    }
+    LabelSnimac2->setVisible(s.secondPickupVisible);
+    PocPalcu.edit->setEnabled(s.lobeCountEnabled);
+    PocPalcu.updown->setVisible(s.lobeCountArrowsVisible);
+    PocKanalu.edit->setEnabled(s.outputCountEnabled);
+    LabelPocKanalu->setEnabled(s.outputCountEnabled);
+    PocKanalu.updown->setVisible(s.outputCountArrowsVisible);
+    for (QWidget* w : {static_cast<QWidget*>(ComboBoxSynchro), static_cast<QWidget*>(LabelSynchro),
+                       static_cast<QWidget*>(LabelPocPalcu), static_cast<QWidget*>(LabelLobe),
+                       static_cast<QWidget*>(LabelHrana2), static_cast<QWidget*>(LabelSnimac2)})
+        w->setEnabled(s.syncListEnabled);
+    GroupBoxSpecial->setEnabled(s.groupEnabled);
+    QPalette pal = GroupBoxSpecial->palette();
+    pal.setColor(QPalette::WindowText, s.groupTextGrey ? Qt::gray : Qt::black);
+    GroupBoxSpecial->setPalette(pal);
+}
