@@ -1,0 +1,6 @@
+#include "paste_fuzz_body.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    FuzzPasteSheetOnce(data, size);
+    return 0;
+}
