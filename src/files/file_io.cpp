@@ -5,14 +5,20 @@
 
 #include <filesystem>
 #include <fstream>
-#include <iterator>
 
 std::optional<std::string> ReadWholeFile(const std::string& path) {
+    // Only regular files: a directory, pipe or device is no parameter file, and
+    // reading one could block or never end.
     std::error_code ec;
-    if (std::filesystem::is_directory(path, ec)) return std::nullopt;
+    if (!std::filesystem::is_regular_file(path, ec)) return std::nullopt;
+    const auto size = std::filesystem::file_size(path, ec);
+    if (ec || size > kMaxWholeFileSize) return std::nullopt;
     std::ifstream in(path, std::ios::binary);
     if (!in) return std::nullopt;
-    std::string data((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    std::string data;
+    data.resize(size_t(size));
+    in.read(data.data(), std::streamsize(size));
+    data.resize(size_t(in.gcount())); // the file may have shrunk meanwhile
     if (in.bad()) return std::nullopt;
     return data;
 }

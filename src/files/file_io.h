@@ -1,12 +1,17 @@
 #pragma once
 // Whole-file reading and atomic whole-file writing.
 
+#include <cstdint>
 #include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
 
-// The file's bytes, or nullopt when it cannot be opened or read.
+// Far above any file this program writes; larger files are refused.
+inline constexpr uintmax_t kMaxWholeFileSize = 64u << 20;
+
+// The bytes of a regular file, or nullopt when it cannot be opened or read or is
+// larger than kMaxWholeFileSize.
 std::optional<std::string> ReadWholeFile(const std::string& path);
 
 // Writes data to a temporary file beside path and renames it over path only when

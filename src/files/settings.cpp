@@ -5,6 +5,9 @@
 #include <QSettings>
 #include <QString>
 
+#include <algorithm>
+#include <climits>
+#include <cstdint>
 #include <cstdio>
 
 namespace {
@@ -97,4 +100,15 @@ void ClampSettings(TSettings& s) {
     if (s.language < 0 || s.language >= kLanguageCount) s.language = 0;
     if (s.comPortIndex < 0 || s.comPortIndex > kComPortAutoIndex) s.comPortIndex = 0;
     if (s.comScanIndex < 0 || s.comScanIndex >= kComPortCount) s.comScanIndex = 0;
+}
+
+void FitSettingsWindow(TSettings& s, const std::vector<TRect>& monitors) {
+    const int64_t right = int64_t(s.left) + s.width;
+    const int64_t bottom = int64_t(s.top) + s.height;
+    const auto narrow = [](int64_t v) { return int(std::clamp<int64_t>(v, INT_MIN, INT_MAX)); };
+    const TRect r = FitWindowToMonitors({s.left, s.top, narrow(right), narrow(bottom)}, monitors);
+    s.left = r.left;
+    s.top = r.top;
+    s.width = r.width();
+    s.height = r.height();
 }

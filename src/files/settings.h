@@ -2,6 +2,7 @@
 // The program's settings between runs, kept in an INI file.
 
 #include "files/history.h"
+#include "files/window_fit.h"
 
 #include <string>
 
@@ -37,3 +38,6 @@ bool SaveSettings(const std::string& path, const TSettings& s);
 
 // Limits applied together with the image normalisation.
 void ClampSettings(TSettings& s);
+
+// Moves the stored window bounds onto the nearest of the given monitors.
+void FitSettingsWindow(TSettings& s, const std::vector<TRect>& monitors);

@@ -55,3 +55,16 @@ TEST_F(ParamFileSave, UnreadableFileReportsOpenFileError) {
 }
 
 } // namespace
+
+namespace {
+
+TEST(ParamFileLoadDevice, NonRegularFilesAreRefused) {
+    TParamImage img;
+    for (const char* p : {"/dev/zero", "/dev/null", "/"}) {
+        const auto out = LoadParamFile(p, img, PageSelection::All());
+        EXPECT_FALSE(out.opened) << p;
+        EXPECT_EQ(out.messages, std::vector<std::string>{kMsgOpenFileError}) << p;
+    }
+}
+
+} // namespace

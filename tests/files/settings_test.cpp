@@ -127,3 +127,26 @@ INSTANTIATE_TEST_SUITE_P(Limits, SettingsClamp,
                                            ClampCase{-1, -1, -1, 0, 0, 0}));
 
 } // namespace
+
+namespace {
+
+TEST(SettingsWindow, SavedOnAMonitorNoLongerPresent) {
+    TSettings s;
+    s.left = 2500;
+    s.top = 100;
+    s.width = 800;
+    s.height = 600;
+    FitSettingsWindow(s, {{0, 0, 1920, 1080}});
+    EXPECT_EQ(s.left, 1120);
+    EXPECT_EQ(s.top, 100);
+    EXPECT_EQ(s.width, 800);
+    EXPECT_EQ(s.height, 600);
+
+    s.left = 100;
+    s.width = 3000;
+    FitSettingsWindow(s, {{0, 0, 1920, 1080}});
+    EXPECT_EQ(s.left, 0);
+    EXPECT_EQ(s.width, 1920);
+}
+
+} // namespace
