@@ -57,6 +57,13 @@ std::vector<Slot> One(const FieldDesc& f, Conv c = Conv::Raw) {
     return {{0, f, 0, c}};
 }
 
+// One value for each field, in order.
+std::vector<Slot> Each(std::initializer_list<FieldDesc> fields, Conv c = Conv::Raw) {
+    std::vector<Slot> s;
+    for (const FieldDesc& f : fields) s.push_back({int(s.size()), f, 0, c});
+    return s;
+}
+
 std::vector<Slot> BikeSlots() {
     std::vector<Slot> s = {{0, Field::BikeCode, 0, Conv::Raw},
                            {1, Field::SyncMethod, 0, Conv::Raw},
@@ -103,11 +110,8 @@ std::vector<Keyword> BuildKeywords(bool oldFile) {
         {"CORR_ADVANCE", 4, Run(0, Field::CylCorrection, 0, 4, Conv::Plus100)},
         {"GEBER_MODE", 1, One(Field::IgnitionsPerRev)},
         {"INPUT", 5,
-         Join({Run(0, Field::Pickup1Polarity, 0, 1, Conv::Raw),
-               Run(1, Field::Pickup2Polarity, 0, 1, Conv::Raw),
-               Run(2, Field::Input1Function, 0, 1, Conv::Raw),
-               Run(3, Field::Input2Function, 0, 1, Conv::Raw),
-               Run(4, Field::InputsNeutralStand, 0, 1, Conv::Raw)})},
+         Each({Field::Pickup1Polarity, Field::Pickup2Polarity, Field::Input1Function,
+               Field::Input2Function, Field::InputsNeutralStand})},
         {"PICKUPS_INTERCHANGE", 1, One(Field::PickupsInterchanged)},
         {"NO_LOBE_CHECK", 1, One(Field::NoLobeCheck)},
         {"INTERLOCK_INPUT", 1, One(Field::InterlockInput)},
@@ -119,22 +123,16 @@ std::vector<Keyword> BuildKeywords(bool oldFile) {
         {"START_LIM", 1, One(Field::StartLimiter)},
         {"PILOT_LIGHT", 1, {{0, Field::PowerOut2Speeds, 0, Conv::Div100}}},
         {"PILOT_LIGHT_INV_OUT", 1, {}},
-        {"CLUTCH", 2,
-         Join({Run(0, Field::ClutchTime, 0, 1, Conv::Div10),
-               Run(1, Field::ClutchPause, 0, 1, Conv::Div10)})},
+        {"CLUTCH", 2, Each({Field::ClutchTime, Field::ClutchPause}, Conv::Div10)},
         {"RETARD", 1, One(Field::Retard)},
-        {"TPS", 2,
-         Join({Run(0, Field::TpsLow, 0, 1, Conv::Raw), Run(1, Field::TpsHigh, 0, 1, Conv::Raw)})},
+        {"TPS", 2, Each({Field::TpsLow, Field::TpsHigh})},
         {"RPM", 2,
-         Join({Run(0, Field::TachoPulses, 0, 1, Conv::Raw),
-               Run(1, Field::TachoCorrection, 0, 1, Conv::Plus100)})},
+         Join({One(Field::TachoPulses), Run(1, Field::TachoCorrection, 0, 1, Conv::Plus100)})},
         {"EXCITATION", 1, One(Field::DwellMode)},
+        // Stored as read: the file carries the dwell values in stored units.
         {"DWELL", 6,
-         Join({Run(0, Field::DwellMode, 0, 1, Conv::Raw), Run(1, Field::DwellTime, 0, 1, Conv::Raw),
-               Run(2, Field::DwellCorrection, 0, 1, Conv::Raw),
-               Run(3, Field::DwellDynamic, 0, 1, Conv::Raw),
-               Run(4, Field::DwellMaxTime, 0, 1, Conv::Raw),
-               Run(5, Field::DwellLobeMaxSpeed, 0, 1, Conv::Raw)})},
+         Each({Field::DwellMode, Field::DwellTime, Field::DwellCorrection, Field::DwellDynamic,
+               Field::DwellMaxTime, Field::DwellLobeMaxSpeed})},
         {"DUR_DISCHARG", 1, One(Field::MinDischarge)},
         // Older files kept sensor and map mode in one value; each half is stored
         // under its own page group.
@@ -146,10 +144,7 @@ std::vector<Keyword> BuildKeywords(bool oldFile) {
         {"ADV_IAP", 10, Run(0, Field::AdvLoadAxis, 0, 10, Conv::Raw)},
         {"SERVO_IAP", 10, Run(0, Field::ServoLoadAxis, 0, 10, Conv::Raw)},
         {"IAP_SENSOR", 4,
-         Join({Run(0, Field::IapPressure1, 0, 1, Conv::Raw),
-               Run(1, Field::IapVoltage1, 0, 1, Conv::Raw),
-               Run(2, Field::IapPressure2, 0, 1, Conv::Raw),
-               Run(3, Field::IapVoltage2, 0, 1, Conv::Raw)})},
+         Each({Field::IapPressure1, Field::IapVoltage1, Field::IapPressure2, Field::IapVoltage2})},
         {"ADV_COLUMNS", 1, One(Field::AdvColumns)},
         {"RPM_ADV", oldFile ? 10 : 15,
          Run(0, Field::AdvSpeedAxis, 0, oldFile ? 10 : 15, Conv::Div100),

@@ -177,11 +177,14 @@ TEST(ParamFileReader, OlderVersionDefaultsTheFieldsItLacks) {
 }
 
 TEST(ParamFileReader, OlderVersionKeepsTriggersThePresetDoesNotSet) {
-    TParamImage img = StartupImage();
-    img.set(Field::BikeCode, kBikeCodeSpecial);
+    TParamImage img = StartupImage(); // bike code 20: a two-channel preset
+    img.set(Field::MaxAdvTrigger, 0, 0x07);
     img.set(Field::MaxAdvTrigger, 3, 0x45);
+    img.set(Field::StartAdvTrigger, 2, 0x02);
     ParamFileReader("VELDRONA_KEY 96", img, PageSelection::All(), false);
+    EXPECT_EQ(img.get(Field::MaxAdvTrigger, 0), 65); // set by the preset
     EXPECT_EQ(img.get(Field::MaxAdvTrigger, 3), 0x45);
+    EXPECT_EQ(img.get(Field::StartAdvTrigger, 2), 0x02);
 }
 
 // Single keyword lines, read into the start-up image with all groups selected.
