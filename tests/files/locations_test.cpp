@@ -1,4 +1,8 @@
+#include "files/diag_log.h"
+#include "files/image_backup.h"
+#include "files/settings.h"
 #include "platform/locations.h"
+#include "temp_dir.h"
 
 #include <gtest/gtest.h>
 
@@ -44,6 +48,29 @@ TEST(Locations, HomeFallbackWhenUnsetOrRelative) {
     setenv("HOME", "/home/rider", 1);
     EXPECT_EQ(SettingsFilePath(), "/home/rider/.config/Programming of Ardentix unit_v97.ini");
     EXPECT_EQ(DiagnosticLogPath(), "/home/rider/.local/share/IGN_KVOR4_v97.log");
+}
+
+class LocationsInUse : public TempDirTest {};
+
+TEST_F(LocationsInUse, FilesLandInFreshXdgFolders) {
+    EnvGuard c("XDG_CONFIG_HOME"), d("XDG_DATA_HOME");
+    setenv("XDG_CONFIG_HOME", Path("config").c_str(), 1);
+    setenv("XDG_DATA_HOME", Path("data").c_str(), 1);
+
+    TSettings s;
+    ASSERT_TRUE(SaveSettings(SettingsFilePath(), s));
+    ASSERT_TRUE(SaveImageBackup(ImageBackupFilePath(), TParamImage{}));
+    TDiagLog log;
+    log.debug = true;
+    log.path = DiagnosticLogPath();
+    ASSERT_TRUE(WriteLogRecord(log, TParamImage{}));
+
+    EXPECT_TRUE(std::filesystem::exists(Path("config/Programming of Ardentix unit_v97.ini")));
+    EXPECT_TRUE(std::filesystem::exists(Path("config/_Programming of Ardentix unit_v97.ini")));
+    EXPECT_TRUE(std::filesystem::exists(Path("data/IGN_KVOR4_v97.log")));
+
+    WriteText(DebugMarkerPath(), "WOYE_NPZTON");
+    EXPECT_TRUE(DebugMarkerPresent(Path("config/njus_iddcl.gkf")));
 }
 
 } // namespace
