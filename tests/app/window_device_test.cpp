@@ -1,0 +1,105 @@
+// Device commands: the first-run rule, and Read from the simulated unit.
+#include "window_fixture.h"
+
+#include "app/platform_options.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QPushButton>
+#include <QTabWidget>
+
+#ifdef ARDENTIX_SIM
+#include "sim_process.h"
+#endif
+
+TEST_F(WindowTest, ProgramOnFirstRunShowsTheBoxAndSendsNothing) {
+    Start();
+    ASSERT_TRUE(form->Settings().firstRun);
+    form->Program();
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_EQ(boxes[0].title, "Attention");
+    EXPECT_TRUE(boxes[0].text.startsWith("This is a new installation"));
+    EXPECT_TRUE(boxes[0].systemModal);
+    EXPECT_EQ(form->Link().State().Operation, doIdle);
+    Ticks(5); // five ticks: no monitor request yet either
+    for (const auto& w : writes) EXPECT_NE(w[0], 0x10) << "a program frame went out";
+}
+
+TEST_F(WindowTest, WithoutUnitNoConnectionShowsAndStatusIsHidden) {
+    Start();
+    Ticks(1);
+    EXPECT_FALSE(form->LabelSpojeni->isHidden());
+    EXPECT_TRUE(form->LabelHlaseni->isHidden());
+    EXPECT_TRUE(form->LabelVersion->isHidden());
+    EXPECT_TRUE(form->ButtonRead->isEnabled());
+}
+
+TEST_F(WindowTest, PowerOutAndServoPagesStayHidden) {
+    Start();
+    Ticks(2);
+    EXPECT_FALSE(form->PageControl1->isTabVisible(PagePowerOut));
+    EXPECT_FALSE(form->PageControl1->isTabVisible(PageServo));
+    EXPECT_TRUE(form->PageControl1->isTabVisible(PageMisc));
+    EXPECT_TRUE(form->PageControl1->isTabVisible(PageTest));
+}
+
+#ifdef ARDENTIX_SIM
+namespace {
+class SimWindowTest : public WindowTest {
+  protected:
+    bool StartWithSim(QStringList simArgs) {
+        if (!sim.Start(simArgs << "--seed"
+                               << "1"))
+            return false;
+        const QStringList args{"--port", QString::fromStdString(sim.Device())};
+        TFormOptions o = PlatformFormOptions(args);
+        o.runTimer = false;
+        o.programDir = dir.path();
+        form = std::make_unique<TFormHlav>(std::move(o));
+        return true;
+    }
+    // Real ticks: the simulated unit answers between them.
+    template <typename Done>
+    bool TickUntil(Done done, int maxTicks = 400) {
+        for (int i = 0; i < maxTicks; ++i) {
+            QTest::qWait(10);
+            form->Timer1Timer();
+            if (done()) return true;
+        }
+        return false;
+    }
+    TSimProcess sim{ARDENTIX_SIM};
+};
+} // namespace
+
+TEST_F(SimWindowTest, ReadFillsTheFirmwareLabelsAndTheImage) {
+    ASSERT_TRUE(StartWithSim({}));
+    EXPECT_TRUE(form->LabelCom->text().contains(QString::fromStdString(sim.Device())));
+    ASSERT_TRUE(TickUntil([&] { return form->LabelSpojeni->isHidden(); }));
+    form->Read();
+    ASSERT_TRUE(TickUntil([&] {
+        return form->Link().State().Operation == doIdle &&
+               form->LabelHlaseni->text().endsWith("OK");
+    })) << form->LabelHlaseni->text().toStdString();
+    EXPECT_FALSE(form->bike.LabelVerze1->text().isEmpty());
+    EXPECT_FALSE(form->bike.LabelVerze2->text().isEmpty());
+    EXPECT_FALSE(form->Settings().firstRun); // a completed Read ends the first run
+    EXPECT_TRUE(form->CurrentFile().isEmpty());
+    EXPECT_FALSE(form->LabelRpm->text().isEmpty()); // the monitor runs again
+}
+
+TEST_F(SimWindowTest, UnitOfAnotherVersionLeavesOnlyTheTestPage) {
+    ASSERT_TRUE(StartWithSim({"--version", "97.03"}));
+    ASSERT_TRUE(TickUntil([&] { return !form->LabelVersion->isHidden(); }));
+    EXPECT_TRUE(form->LabelVersion->text().contains("subversion"));
+    EXPECT_FALSE(form->PageControl1->isTabVisible(PageMisc));
+    EXPECT_FALSE(form->PageControl1->isTabVisible(PageBike));
+    EXPECT_FALSE(form->PageControl1->isTabVisible(PageAdvance));
+    EXPECT_TRUE(form->PageControl1->isTabVisible(PageTest));
+    EXPECT_EQ(form->PageControl1->currentIndex(), PageTest);
+    for (QPushButton* b : {form->ButtonRead, form->BitBtnVerify, form->BitBtnProgram})
+        EXPECT_FALSE(b->isEnabled());
+    for (QAction* a : {form->MenuRead, form->MenuVerify, form->MenuProgram})
+        EXPECT_FALSE(a->isEnabled());
+}
+#endif

@@ -1,0 +1,70 @@
+// Languages: command line, menu switch, composed labels; the About box.
+#include "window_fixture.h"
+
+#include "dialogs/about_dialog.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QMenu>
+#include <QTabWidget>
+
+TEST_F(WindowTest, DeutschOnTheCommandLineStartsInGerman) {
+    Start({"DEUTSCH"});
+    EXPECT_EQ(form->Lang(), 1);
+    EXPECT_TRUE(form->MenuGerman->isChecked());
+    EXPECT_FALSE(form->MenuEnglish->isChecked());
+    EXPECT_EQ(form->MenuFile->title(), "&Datei");
+    EXPECT_NE(form->PageControl1->tabText(PageMisc), "Miscellaneous");
+}
+
+TEST_F(WindowTest, LowerCaseArgumentKeepsTheStoredLanguage) {
+    Start({"deutsch"});
+    EXPECT_EQ(form->Lang(), 0);
+    EXPECT_EQ(form->MenuFile->title(), "&File");
+}
+
+TEST_F(WindowTest, SwitchingLanguageRewritesTheCaptions) {
+    Start();
+    const QString englishLimiter = form->misc.LabelOmez2->text();
+    form->SetLanguage(3);
+    EXPECT_EQ(form->MenuFile->title(), QString::fromUtf8("&Soubor"));
+    EXPECT_TRUE(form->MenuCzech->isChecked());
+    EXPECT_FALSE(form->MenuEnglish->isChecked());
+    EXPECT_FALSE(form->MenuFrench->isVisible());
+    EXPECT_NE(form->misc.LabelOmez2->text(), englishLimiter);
+    EXPECT_EQ(form->PageControl1->tabText(PageMisc), QString::fromUtf8("Různé"));
+    EXPECT_TRUE(form->advance.LabelCorections->text().startsWith(QString::fromUtf8("Korekce")));
+    form->Program(); // messages follow the switch too
+    ASSERT_FALSE(boxes.empty());
+    EXPECT_TRUE(boxes.back().text.startsWith(QString::fromUtf8("Toto je nová instalace")));
+    form->SetLanguage(0);
+    EXPECT_EQ(form->misc.LabelOmez2->text(), englishLimiter);
+}
+
+TEST_F(WindowTest, LanguageIsStoredForTheNextStart) {
+    Start();
+    form->SetLanguage(1);
+    form->close();
+    form.reset();
+    Start();
+    EXPECT_EQ(form->Lang(), 1);
+}
+
+TEST_F(WindowTest, MissingManualIsReported) {
+    Start();
+    form->OpenManual();
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_EQ(boxes[0].text, "Error by opening file manual_Ardentix_en.pdf !");
+}
+
+TEST(AboutDialog, NamesProductVersionAndBuild) {
+    TFormAbout about;
+    EXPECT_EQ(about.windowTitle(), "Ardentix");
+    EXPECT_EQ(about.LabelRsKey->text(), "Version - 97.0");
+    EXPECT_EQ(about.LabelDate->text(), QString(__DATE__));
+    EXPECT_EQ(about.LabelExit->text(), "OK");
+    about.show();
+    QTest::mouseClick(about.LabelExit, Qt::LeftButton);
+    EXPECT_FALSE(about.isVisible());
+    EXPECT_EQ(about.result(), QDialog::Accepted);
+}
