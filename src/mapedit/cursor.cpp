@@ -99,5 +99,6 @@ void ScrollIntoView(CTabModel& m, int x, int y) {
     if (!moved) return;
     if (m.Edit.Active) CommitEdit(m);
     m.Arrows.Shown = false;
+    m.Arrows.Pressed = 0;
     m.Redraw |= 2;
 }

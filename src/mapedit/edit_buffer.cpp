@@ -1,6 +1,7 @@
 #include "mapedit/edit_buffer.h"
 
 #include <algorithm>
+#include <cstdlib>
 
 namespace {
 
@@ -86,4 +87,12 @@ void EditKeyPress(CEditBuffer& e, EditKey key, bool shift) {
     case EditKey::Left: caretMoved(e, e.Caret - 1, shift); break;
     case EditKey::Right: caretMoved(e, e.Caret + 1, shift); break;
     }
+}
+
+void PlaceCaret(CEditBuffer& e, std::span<const int> boundaries, int x) {
+    int best = 0;
+    int n = std::min(int(boundaries.size()), int(e.Text.size()) + 1);
+    for (int i = 1; i < n; ++i)
+        if (std::abs(boundaries[size_t(i)] - x) < std::abs(boundaries[size_t(best)] - x)) best = i;
+    caretMoved(e, best, false);
 }

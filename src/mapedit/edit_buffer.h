@@ -2,6 +2,7 @@
 // The in-place edit of one table item: at most 16 characters, a caret and a
 // text selection between an anchor and the caret.
 
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -34,3 +35,6 @@ bool TypeChar(CEditBuffer& e, char c);
 // Inserts text at the caret (replacing the selection), cut to the capacity.
 void InsertText(CEditBuffer& e, std::string_view text);
 void EditKeyPress(CEditBuffer& e, EditKey key, bool shift);
+// Places the caret at the character boundary nearest to a click; boundaries
+// holds the pixel position before each character and after the last one.
+void PlaceCaret(CEditBuffer& e, std::span<const int> boundaries, int x);

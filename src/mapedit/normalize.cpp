@@ -1,6 +1,7 @@
 #include "mapedit/normalize.h"
 
 #include <algorithm>
+#include <cstdint>
 
 namespace {
 
@@ -17,6 +18,11 @@ void forgetPushes(CAxe& a) {
     std::fill(a.SavedValues.begin(), a.SavedValues.end(), 0);
 }
 
+// Min + i x Step and Max - i x Step without overflow on extreme definitions.
+int32_t offsetBound(int32_t base, int64_t lines, int32_t step) {
+    return int32_t(std::clamp<int64_t>(base + lines * step, INT32_MIN, INT32_MAX));
+}
+
 void pushAside(Span& a, int j, int32_t to) {
     if (!a.pushed[j]) a.saved[j] = a.v[j];
     a.pushed[j] = 1;
@@ -26,9 +32,9 @@ void pushAside(Span& a, int j, int32_t to) {
 // One breakpoint k moved: neighbours give way, then earlier pushes relax back.
 void moveOne(Span& a, int k, int32_t lo, int32_t hi, int32_t s) {
     int n = a.n;
-    a.v[k] = std::max(a.v[k], lo + k * s);
+    a.v[k] = std::max(a.v[k], offsetBound(lo, k, s));
     for (int j = k - 1; j >= 0 && a.v[j] > a.v[j + 1] - s; --j) pushAside(a, j, a.v[j + 1] - s);
-    a.v[k] = std::min(a.v[k], hi - (n - 1 - k) * s);
+    a.v[k] = std::min(a.v[k], offsetBound(hi, -(n - 1 - k), s));
     for (int j = k + 1; j < n && a.v[j] < a.v[j - 1] + s; ++j) pushAside(a, j, a.v[j - 1] + s);
     for (int pass = 0; pass < n; ++pass) {
         for (int j = 0; j < n; ++j) {
@@ -48,8 +54,8 @@ void moveOne(Span& a, int k, int32_t lo, int32_t hi, int32_t s) {
 // None or several moved: clamp and order, no elastic memory.
 void clampAndOrder(Span& a, int first, int32_t lo, int32_t hi, int32_t s) {
     int n = a.n;
-    for (int i = 0; i < n; ++i) a.v[i] = std::max(a.v[i], lo + i * s);
-    for (int i = 0; i < n; ++i) a.v[i] = std::min(a.v[i], hi - (n - 1 - i) * s);
+    for (int i = 0; i < n; ++i) a.v[i] = std::max(a.v[i], offsetBound(lo, i, s));
+    for (int i = 0; i < n; ++i) a.v[i] = std::min(a.v[i], offsetBound(hi, -(n - 1 - i), s));
     for (int i = first; i >= 1; --i)
         if (a.v[i - 1] > a.v[i] - s) a.v[i - 1] = a.v[i] - s;
     for (int i = 1; i < n; ++i)

@@ -112,3 +112,8 @@ void SetLiveValues(CTabModel& m, int rpm, int throttleTenths, int pressure) {
     m.Live.Throttle = throttleTenths < 0 ? 100 : throttleTenths / 10;
     m.Live.Pressure = pressure;
 }
+
+void LoadMarkers(CTabModel& m, int baseAdvance, int revLimiterRpm) {
+    m.Markers.BaseAdvance = baseAdvance;
+    m.Markers.RevLimiter = revLimiterRpm / 100;
+}

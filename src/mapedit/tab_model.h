@@ -128,5 +128,7 @@ void UpdateVisibleCounts(CTabModel& m);
 void SelectSheet(CTabModel& m, int index);
 // Live values from the main window; throttle in tenths of a percent (negative: 100 %).
 void SetLiveValues(CTabModel& m, int rpm, int throttleTenths, int pressure);
+// Markers as the main window keeps them: base advance in degrees, rev limiter in rpm.
+void LoadMarkers(CTabModel& m, int baseAdvance, int revLimiterRpm);
 // The editor's own tick: arrow auto-repeat, live marker, commit deadline.
 void TickModel(CTabModel& m);

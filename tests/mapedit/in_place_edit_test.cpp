@@ -112,3 +112,16 @@ TEST(InPlaceEdit, TypedValueIsClampedByNormalisation) {
     CommitEdit(f.m);
     EXPECT_EQ(f.sheet().cell(0, 0), 60);
 }
+
+TEST(EditBuffer, ClickPlacesTheCaretAtTheNearestBoundary) {
+    CEditBuffer e;
+    BeginEditText(e, 0, 0, "123");
+    const int boundaries[] = {10, 17, 24, 31};
+    PlaceCaret(e, boundaries, 0); // left of the text: before the first character
+    EXPECT_EQ(e.Caret, 0);
+    PlaceCaret(e, boundaries, 22);
+    EXPECT_EQ(e.Caret, 2);
+    PlaceCaret(e, boundaries, 200);
+    EXPECT_EQ(e.Caret, 3);
+    EXPECT_FALSE(e.hasSelection());
+}

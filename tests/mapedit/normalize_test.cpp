@@ -122,3 +122,10 @@ TEST(NormalizeMarkers, ClampedOnlyOnEngineSpeedSheets) {
     EXPECT_EQ(m.Markers.BaseAdvance, 60);
     EXPECT_EQ(m.Markers.RevLimiter, 100); // X Max by default
 }
+
+TEST_F(Breakpoints, ExtremeValuesStayInRangeAndOrder) {
+    edit(1, INT32_MAX);
+    EXPECT_EQ(values(), (std::vector<int>{10, 249, 250}));
+    edit(1, INT32_MIN);
+    EXPECT_EQ(values(), (std::vector<int>{0, 1, 30}));
+}
