@@ -185,6 +185,24 @@ TEST_F(CliEndToEnd, ASilentUnitEndsWithReadErrorAndKeepsTheOldFile) {
     EXPECT_TRUE(Contains(p.err, "Program error! (block 0)")) << p.err;
 }
 
+TEST_F(CliEndToEnd, AnInterruptedReadWritesNothing) {
+    StartSim({"--silent"});
+    const std::string out = dir.File("read.ign");
+    WriteText(out, "earlier parameters");
+    QProcess p;
+    p.start(ARDENTIX_CLI_PATH, {"--port", QString::fromStdString(sim.Device()), "read", "-o",
+                                QString::fromStdString(out)});
+    ASSERT_TRUE(p.waitForStarted());
+    // The silent unit keeps the read going for well over a second.
+    p.waitForFinished(300);
+    ASSERT_EQ(p.state(), QProcess::Running);
+    p.terminate();
+    ASSERT_TRUE(p.waitForFinished(kRunLimitMs));
+    EXPECT_EQ(p.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(p.exitCode(), ExitInterrupted);
+    EXPECT_EQ(ReadText(out), "earlier parameters");
+}
+
 TEST_F(CliEndToEnd, MonitorPrintsThreeCsvRows) {
     StartSim();
     const CliRun r = Cli({"monitor", "--count", "3", "--csv"});

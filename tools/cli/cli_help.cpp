@@ -63,4 +63,5 @@ const char* const kCliHelp =
     "  10   \"Unmatched version of PC and Ignition programs!\"\n"
     "  11   \"Unmatched subversion of PC and Ignition programs!\"\n"
     "  12   the safety limit ran out, or monitor heard nothing for --timeout seconds\n"
-    "  130  interrupted; nothing was written\n";
+    "  130  read, program, verify or reset interrupted (nothing was written);\n"
+    "       an interrupted monitor ends with 0\n";
