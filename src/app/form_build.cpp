@@ -14,6 +14,13 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+// A hint "short|long": the short part pops up, the long part goes to the status bar.
+void SetHint(QWidget* w, const QString& hint) {
+    const int bar = hint.indexOf('|');
+    w->setToolTip(bar < 0 ? hint : hint.left(bar));
+    w->setStatusTip(bar < 0 ? hint : hint.mid(bar + 1));
+}
+
 namespace {
 QLabel* LiveLabel(QWidget* parent, const char* name) {
     auto* l = new QLabel(parent);
@@ -30,7 +37,7 @@ QToolButton* ToolButton(QWidget* parent, const char* name, QStyle::StandardPixma
     b->setIcon(parent->style()->standardIcon(icon));
     b->setIconSize({22, 22});
     b->setAutoRaise(true);
-    b->setProperty("hint", hint);
+    SetHint(b, hint);
     return b;
 }
 
@@ -39,7 +46,7 @@ QPushButton* PushButton(QWidget* parent, const char* name, const QString& captio
     auto* b = new QPushButton(caption, parent);
     b->setObjectName(name);
     b->setProperty("en", caption);
-    b->setProperty("hint", hint);
+    SetHint(b, hint);
     return b;
 }
 

@@ -83,8 +83,11 @@ void TFormHlav::BuildMenus() {
     MenuTools = menu("MenuTools", "Tools");
     MenuAdvanceMinus = Item(MenuTools, "MenuAdvanceMinus", "Advance -", QKeySequence(Qt::Key_F4));
     MenuAdvancePlus = Item(MenuTools, "MenuAdvancePlus", "Advance +", QKeySequence(Qt::Key_F5));
-    MenuAdvanceMinus->setProperty("hint", "Curve A minus|Take off 1 degree of curve A");
-    MenuAdvancePlus->setProperty("hint", "Curve A plus|Add 1 degree of curve A");
+    // Offered with their hints; no action is bound to them.
+    MenuAdvanceMinus->setToolTip("Curve A minus");
+    MenuAdvanceMinus->setStatusTip("Take off 1 degree of curve A");
+    MenuAdvancePlus->setToolTip("Curve A plus");
+    MenuAdvancePlus->setStatusTip("Add 1 degree of curve A");
     MenuZpet = Item(MenuTools, "MenuZpet", "Undo", QKeySequence("Ctrl+Z"));
     MenuZnovu = Item(MenuTools, "MenuZnovu", "Redo", QKeySequence("Ctrl+Alt+Z"));
 

@@ -192,6 +192,7 @@ class TFormHlav : public QMainWindow {
     void FormClose();
     void HideForGood();
     void StoreSettings();
+    void PlaceWindow();
 
     // form_apply.cpp
     void ReadPage(int page);

@@ -2,6 +2,7 @@
 
 #include "app/form_link_observer.h"
 #include "files/image_backup.h"
+#include "files/window_fit.h"
 #include "lang/startup_language.h"
 #include "model/defaults.h"
 #include "model/normalise.h"
@@ -84,7 +85,13 @@ void TFormHlav::FormCreate() {
 
     // Settings, then the image backup over the defaults.
     settings_ = TSettings{};
+    settings_.left = x();
+    settings_.top = y();
+    settings_.width = width();
+    settings_.height = height();
     LoadSettings(SettingsFilePath(), settings_);
+    PlaceWindow();
+    currentFile_ = QString::fromStdString(settings_.file);
     LoadImageBackup(ImageBackupFilePath(), image_);
     RebuildHistoryMenu();
     std::optional<std::string_view> firstArg;
@@ -121,6 +128,21 @@ void TFormHlav::FormCreate() {
     RefreshLiveDisplay();
     LabelSpojeni->setVisible(link_->State().SilenceCounter >= kSilenceLimit);
     setAcceptDrops(true);
+}
+
+// The stored bounds, moved onto a monitor that exists now.
+void TFormHlav::PlaceWindow() {
+    std::vector<TRect> monitors;
+    for (const QScreen* screen : QGuiApplication::screens()) {
+        const QRect g = screen->availableGeometry();
+        monitors.push_back({g.left(), g.top(), g.left() + g.width(), g.top() + g.height()});
+    }
+    if (settings_.width <= 0 || settings_.height <= 0) return;
+    const TRect r =
+        FitWindowToMonitors({settings_.left, settings_.top, settings_.left + settings_.width,
+                             settings_.top + settings_.height},
+                            monitors);
+    setGeometry(r.left, r.top, r.width(), r.height());
 }
 
 void TFormHlav::StoreSettings() {

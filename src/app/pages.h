@@ -21,6 +21,8 @@ struct TPageValues;
 
 // Gives a widget its English caption, looked up again at every language switch.
 void SetEnglish(QWidget* w, const QString& english);
+// A hint "short|long": the short part pops up, the long part goes to the status bar.
+void SetHint(QWidget* w, const QString& hint);
 QLabel* MakeLabel(QWidget* parent, const char* name, const QString& english, int x, int y,
                   int w = 200);
 

@@ -103,3 +103,27 @@ TEST_F(SimWindowTest, UnitOfAnotherVersionLeavesOnlyTheTestPage) {
         EXPECT_FALSE(a->isEnabled());
 }
 #endif
+
+TEST_F(WindowTest, IgnitionButtonsFireOnceWithTheNextMonitorRequest) {
+    Start();
+    form->SelectPage(PageTest);
+    for (int i = 0; i < 3; ++i) QTest::mouseClick(form->test.ButtonTestIgn[1], Qt::LeftButton);
+    QTest::mouseClick(form->test.ButtonTestIgn[2], Qt::LeftButton);
+    Ticks(13);
+    std::vector<int> flags;
+    for (const auto& w : writes)
+        if (w.size() == 102 && w[0] == 0x30) flags.push_back(w[21]);
+    ASSERT_GE(flags.size(), 2u);
+    EXPECT_EQ(flags[0], 0b110); // channels 2 and 3, each once
+    EXPECT_EQ(flags[1], 0);
+}
+
+TEST_F(WindowTest, ComMenuChoosesThePortAndChecksIt) {
+    Start();
+    form->ComItems[4]->trigger();
+    EXPECT_EQ(form->Link().State().ChosenPort, 4);
+    EXPECT_TRUE(form->ComItems[4]->isChecked());
+    EXPECT_FALSE(form->ComItems[30]->isChecked());
+    EXPECT_EQ(form->LabelCom->text(), "COM= fake4");
+    EXPECT_EQ(form->ComItems[30]->text(), "Com Auto");
+}
