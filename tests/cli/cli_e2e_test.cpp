@@ -48,13 +48,18 @@ class CliEndToEnd : public ::testing::Test {
         if (!QCoreApplication::instance()) new QCoreApplication(argc, argv);
     }
 
-    // Starts the unit holding the factory image of bike code 20, as a new unit.
-    void StartSim(QStringList extra = {}) {
+    static TParamImage FactoryImage() {
+        TParamImage image = StartupImage();
+        NormaliseImage(image);
+        return image;
+    }
+
+    // Starts the unit holding `image`; by default the factory image of bike
+    // code 20, as a new unit.
+    void StartSim(QStringList extra = {}, const TParamImage& image = FactoryImage()) {
         ASSERT_FALSE(dir.path.empty());
         statePath = dir.File("unit.txt");
-        TParamImage factory = StartupImage();
-        NormaliseImage(factory);
-        ASSERT_TRUE(SaveImageFile(statePath, factory));
+        ASSERT_TRUE(SaveImageFile(statePath, image));
         extra << "--state" << QString::fromStdString(statePath);
         ASSERT_TRUE(sim.Start(extra)) << "simulator did not start";
     }
@@ -180,9 +185,34 @@ TEST_F(CliEndToEnd, ASilentUnitEndsWithReadErrorAndKeepsTheOldFile) {
     EXPECT_EQ(de.code, ExitReadError);
     EXPECT_TRUE(Contains(de.err, "Lesefehler")) << de.err;
 
+    // Program asks for the unit's own bytes first, and names what failed.
     const CliRun p = Cli({"program", WriteIgn("new.ign", CliStartImage())});
-    EXPECT_EQ(p.code, ExitProgramError);
-    EXPECT_TRUE(Contains(p.err, "Program error! (block 0)")) << p.err;
+    EXPECT_EQ(p.code, ExitReadError);
+    EXPECT_TRUE(Contains(p.err, "Read error! (block 0)")) << p.err;
+}
+
+TEST_F(CliEndToEnd, ProgramAndVerifyKeepTheUnitsReservedBytes) {
+    TParamImage unit = StartupImage();
+    NormaliseImage(unit);
+    for (int i = 0; i < Field::Reserved60.count; ++i) unit.set(Field::Reserved60, i, 0xA0 + i);
+    for (int i = 0; i < Field::Reserved157.count; ++i) unit.set(Field::Reserved157, i, 0x30 + i);
+    StartSim({}, unit);
+    const std::string file = WriteIgn("new.ign", CliStartImage());
+
+    const CliRun p = Cli({"program", file});
+    ASSERT_EQ(p.code, ExitOk) << p.err;
+    const TParamImage after = UnitImage();
+    for (const FieldDesc* f : {&Field::Reserved60, &Field::Reserved157})
+        for (int i = 0; i < f->count; ++i) EXPECT_EQ(after.get(*f, i), unit.get(*f, i));
+    // Everything else is what opening the file gives.
+    TParamImage expected = *OpenParamImage(file, LoadMode::AsOpened, 0).image;
+    for (const FieldDesc* f : {&Field::Reserved60, &Field::Reserved157})
+        for (int i = 0; i < f->count; ++i) expected.set(*f, i, unit.get(*f, i));
+    EXPECT_TRUE(SameImage(UnitImageLike(expected), expected));
+
+    const CliRun v = Cli({"verify", file});
+    EXPECT_EQ(v.code, ExitOk) << v.err;
+    EXPECT_TRUE(Contains(v.err, "Verify: OK")) << v.err;
 }
 
 TEST_F(CliEndToEnd, AnInterruptedReadWritesNothing) {

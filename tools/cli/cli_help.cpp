@@ -13,6 +13,8 @@ const char* const kCliHelp =
     "                          the file, normalisation, pinned values), program the\n"
     "                          unit and verify it\n"
     "  verify FILE.ign         load the file the same way and compare the unit with it\n"
+    "                          program and verify first read the unit: its reserved\n"
+    "                          bytes, which no file carries, are kept as they are\n"
     "  reset                   reset the unit\n"
     "  monitor [--count N] [--csv]\n"
     "                          print the live values, one line per packet, until N\n"

@@ -36,6 +36,21 @@ TParamFileFooter FooterOf(const TDeviceSession& session) {
     return footer;
 }
 
+// The reserved bytes belong to the unit and no file carries them.  The window
+// sends the ones its image got from the last read; a fresh program has none,
+// so it reads them from the unit first instead of overwriting them with zeros
+// (which would also make every verify of a correct file fail).
+// Returns the read's exit code when it did not get all five blocks.
+int TakeUnitReservedBytes(TDeviceSession& session, TParamImage& image, TDeviceIo& io) {
+    const TOperationResult read = session.Run(DeviceOp::Read);
+    if (!read.blocksRead) return Report(read, io);
+    for (const auto& [name, field] : kAllFields)
+        if (field.rule == Encoding::Reserved)
+            for (int i = 0; i < field.count; ++i)
+                image.set(field, i, session.Image().get(field, i));
+    return ExitOk;
+}
+
 // Program and verify send the file as the window would after opening it.
 int RunWithFile(const TCliOptions& o, TDeviceIo io, DeviceOp op) {
     const TImageLoad loaded = OpenParamImage(o.files.at(0), LoadMode::AsOpened, o.lang);
@@ -43,7 +58,9 @@ int RunWithFile(const TCliOptions& o, TDeviceIo io, DeviceOp op) {
     if (!loaded.image) return loaded.exitCode;
     TDeviceSession session(SettingsOf(o, io), io.err);
     if (!OpenSession(session, io)) return ExitPortError;
-    session.Image() = *loaded.image;
+    TParamImage image = *loaded.image;
+    if (const int code = TakeUnitReservedBytes(session, image, io); code != ExitOk) return code;
+    session.Image() = image;
     return Report(session.Run(op), io);
 }
 

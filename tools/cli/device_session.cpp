@@ -107,15 +107,16 @@ TOperationResult TDeviceSession::VersionOutcome() const {
 
 TOperationResult TDeviceSession::Outcome(DeviceOp op, TDeviceOperation lastPhase) const {
     const bool failed = status_.colour == ColourRole::Error || lastPhase != FinalPhase(op);
+    const bool blocksRead = op == DeviceOp::Read && lastPhase == doVerify;
     if (!failed) {
         const std::string caption = Text(Caption(FirstPhase(op)));
-        return {ExitOk, caption + " OK"};
+        return {ExitOk, caption + " OK", blocksRead};
     }
     std::string text = status_.colour == ColourRole::Error ? status_.text : Text("Read error!");
     // Which block the unit did not take or answer; 0 is the header.
     if (lastPhase != doReset)
         text += " (block " + std::to_string(BlockIndexOf(engine_.State().CommandByte)) + ")";
-    return {FailureCode(lastPhase), text};
+    return {FailureCode(lastPhase), text, blocksRead};
 }
 
 TOperationResult TDeviceSession::Run(DeviceOp op) {

@@ -16,6 +16,8 @@ enum class DeviceOp { Read, Verify, Program, Reset };
 struct TOperationResult {
     int exitCode = 0;    // a CliExit code
     std::string message; // the final words, translated
+    // Read: all five blocks arrived (the verify pass may still have failed).
+    bool blocksRead = false;
 };
 
 struct TSessionSettings {
