@@ -102,6 +102,15 @@ void TFormHlav::TestButtonClick(int channel) {
 }
 
 void TFormHlav::PageControl1Change(int index) {
+    // An edit or arrow click still waiting on the page being left is applied
+    // there first, so switching pages never loses it.
+    if (built_ && index != page_.activePage && !page_.refreshing && !page_.guard) {
+        const TPageValues before = values_;
+        ReadPage(page_.activePage);
+        const bool edited = !(values_ == before);
+        values_ = before;
+        if (edited || page_.upDown.pending) ApplyChanges(CauseLeaveEdit, PageControl1);
+    }
     page_.activePage = index;
     if (built_) ShowPage(index);
 }

@@ -7,6 +7,7 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QLabel>
+#include <QToolButton>
 
 namespace {
 QString WriteIgn(const QString& path, const TParamImage& img) {
@@ -110,4 +111,15 @@ TEST_F(WindowTest, NewResetsWhateverTheAnswer) {
     EXPECT_EQ(boxes[0].text, "Do you want default setting?");
     EXPECT_NE(form->Image().get(Field::Limiter), 90);
     EXPECT_TRUE(form->CurrentFile().isEmpty());
+}
+
+TEST_F(WindowTest, CtrlOnTheSaveButtonProposesTheDefaultFile) {
+    Start();
+    dialogAnswers = {dir.filePath("mine.ign")};
+    form->Save(false);
+    QTest::mouseClick(form->SpeedButtonSave, Qt::LeftButton, Qt::ControlModifier);
+    QTest::mouseClick(form->SpeedButtonSave, Qt::LeftButton);
+    ASSERT_EQ(dialogs.size(), 3u);
+    EXPECT_EQ(dialogs[1].presetPath, QDir(dir.path()).filePath("data.ign"));
+    EXPECT_EQ(dialogs[2].presetPath, dir.filePath("mine.ign")); // the last file
 }

@@ -172,3 +172,25 @@ TEST_F(WindowTest, BikePageShowsThePinnedSpecialSetting) {
     for (int b = Field::DwellMode.offset; b <= Field::DwellLobeMaxSpeed.offset; ++b)
         EXPECT_EQ(form->Image()[b], 0) << b;
 }
+
+TEST_F(WindowTest, SwitchingPagesKeepsAnEditNotYetTaken) {
+    Start();
+    form->misc.Omez2.edit->setText("12500");
+    form->misc.PocSynchro.updown->ClickUp();
+    const int revs = form->Values().revsWithoutIgnition;
+    form->SelectPage(PageBike);
+    EXPECT_EQ(Limiter(*form), 12500);
+    EXPECT_EQ(form->Image().get(Field::RevsWithoutIgnition), revs + 1);
+    EXPECT_EQ(form->PageState().activePage, PageBike);
+    const int applies = form->ApplyCount();
+    Ticks(12);
+    EXPECT_EQ(form->ApplyCount(), applies);
+}
+
+TEST_F(WindowTest, PlainPageSwitchTakesNoUndoStep) {
+    Start();
+    form->SelectPage(PageBike);
+    form->SelectPage(PageAdvance);
+    form->SelectPage(PageMisc);
+    EXPECT_FALSE(form->MenuZpet->isEnabled());
+}
