@@ -215,6 +215,28 @@ TEST_F(CliEndToEnd, ProgramAndVerifyKeepTheUnitsReservedBytes) {
     EXPECT_TRUE(Contains(v.err, "Verify: OK")) << v.err;
 }
 
+TEST_F(CliEndToEnd, AReadThatDoesNotVerifyWritesNothing) {
+    // A stored value out of its range: the read normalises it, so the verify
+    // pass finds the unit different.
+    TParamImage unit = FactoryImage();
+    unit.set(Field::OutputCount, 9);
+    StartSim({}, unit);
+    const std::string out = dir.File("read.ign");
+    const CliRun r = Cli({"read", "-o", out});
+    EXPECT_EQ(r.code, ExitVerifyError);
+    EXPECT_TRUE(Contains(r.err, "Verify error! (block 1)")) << r.err;
+    EXPECT_FALSE(std::filesystem::exists(out));
+}
+
+TEST_F(CliEndToEnd, TheSafetyLimitEndsASlowRead) {
+    // Each reply comes 150 ms late: the read goes on, but needs well over a second.
+    StartSim({"--delay-ms", "150"});
+    const std::string out = dir.File("read.ign");
+    const CliRun r = Cli({"--timeout", "1", "read", "-o", out});
+    EXPECT_EQ(r.code, ExitTimeout);
+    EXPECT_FALSE(std::filesystem::exists(out));
+}
+
 TEST_F(CliEndToEnd, AnInterruptedReadWritesNothing) {
     StartSim({"--silent"});
     const std::string out = dir.File("read.ign");

@@ -43,6 +43,15 @@ TDeviceOperation FinalPhase(DeviceOp op) {
     return op == DeviceOp::Reset ? doReset : doVerify;
 }
 
+const char* FailureText(TDeviceOperation phase) {
+    switch (phase) {
+    case doRead: return "Read error!";
+    case doVerify: return "Verify error!";
+    case doProgram: return "Program error!";
+    default: return "Reset error";
+    }
+}
+
 int FailureCode(TDeviceOperation phase) {
     switch (phase) {
     case doRead: return ExitReadError;
@@ -112,7 +121,7 @@ TOperationResult TDeviceSession::Outcome(DeviceOp op, TDeviceOperation lastPhase
         const std::string caption = Text(Caption(FirstPhase(op)));
         return {ExitOk, caption + " OK", blocksRead};
     }
-    std::string text = status_.colour == ColourRole::Error ? status_.text : Text("Read error!");
+    std::string text = Text(FailureText(lastPhase));
     // Which block the unit did not take or answer; 0 is the header.
     if (lastPhase != doReset)
         text += " (block " + std::to_string(BlockIndexOf(engine_.State().CommandByte)) + ")";
