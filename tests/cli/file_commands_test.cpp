@@ -33,7 +33,7 @@ bool Contains(const std::string& text, const std::string& part) {
     return text.find(part) != std::string::npos;
 }
 
-class FileCommands : public ::testing::Test {
+class CliFileCommands : public ::testing::Test {
   protected:
     RunResult Run(const std::vector<std::string>& args) {
         const TCliParse p = ParseCliOptions(args);
@@ -62,7 +62,7 @@ class FileCommands : public ::testing::Test {
     TTempDir dir;
 };
 
-TEST_F(FileCommands, NewWritesTheStartUpImageWithItsPinnedValues) {
+TEST_F(CliFileCommands, NewWritesTheStartUpImageWithItsPinnedValues) {
     const std::string path = dir.File("new.ign");
     const RunResult r = Run({"new", "-o", path});
     ASSERT_EQ(r.code, ExitOk) << r.err;
@@ -84,7 +84,7 @@ TEST_F(FileCommands, NewWritesTheStartUpImageWithItsPinnedValues) {
     EXPECT_TRUE(SameImage(Loaded(path, LoadMode::AsOpened), start));
 }
 
-TEST_F(FileCommands, ShowPrintsEveryFieldInDisplayUnits) {
+TEST_F(CliFileCommands, ShowPrintsEveryFieldInDisplayUnits) {
     TParamImage image = CliStartImage();
     image.set(Field::Limiter, 123);              // hundreds of rpm
     image.set(Field::CylCorrection, 2, 100 - 5); // -5 degrees
@@ -117,7 +117,7 @@ TEST_F(FileCommands, ShowPrintsEveryFieldInDisplayUnits) {
     EXPECT_EQ(n, kMapColumns);
 }
 
-TEST_F(FileCommands, ShowPinnedShowsWhatProgramWouldSend) {
+TEST_F(CliFileCommands, ShowPinnedShowsWhatProgramWouldSend) {
     TParamImage image = CliStartImage();
     image.set(Field::BikeCode, 20);
     const std::string path = WriteImage("bike20.ign", image);
@@ -125,7 +125,7 @@ TEST_F(FileCommands, ShowPinnedShowsWhatProgramWouldSend) {
     EXPECT_TRUE(Contains(Run({"show", path, "--pinned"}).out, "BikeCode               = 22\n"));
 }
 
-TEST_F(FileCommands, DiffNamesEachDifferingElementWithBothValues) {
+TEST_F(CliFileCommands, DiffNamesEachDifferingElementWithBothValues) {
     const TParamImage a = CliStartImage();
     TParamImage b = a;
     b.set(Field::Limiter, a.get(Field::Limiter) + 13);
@@ -157,7 +157,7 @@ struct BadFileCase {
     const char* message;
 };
 
-TEST_F(FileCommands, BadFilesAreNamedAndNothingIsWritten) {
+TEST_F(CliFileCommands, BadFilesAreNamedAndNothingIsWritten) {
     const BadFileCase cases[] = {
         {"missing.ign", nullptr, {}, ExitFileError, "Open file error!"},
         {"missing.ign", nullptr, {"--lang", "de"}, ExitFileError, "Fehler beim öffnen der Datei!"},
@@ -211,7 +211,7 @@ std::string Version95File() {
     return text + "\n";
 }
 
-TEST_F(FileCommands, ConvertBringsAnOlderFileUpToDate) {
+TEST_F(CliFileCommands, ConvertBringsAnOlderFileUpToDate) {
     const std::string in = dir.File("old.ign"), out = dir.File("new.ign");
     WriteText(in, Version95File());
     const RunResult r = Run({"convert", in, "-o", out});
@@ -240,7 +240,7 @@ TEST_F(FileCommands, ConvertBringsAnOlderFileUpToDate) {
     EXPECT_EQ(ReadText(again), text);
 }
 
-TEST_F(FileCommands, AFileThatCannotBeWrittenIsReported) {
+TEST_F(CliFileCommands, AFileThatCannotBeWrittenIsReported) {
     const std::string in = WriteImage("a.ign", CliStartImage());
     const std::string out = dir.File("no-such-folder/out.ign");
     for (const auto& args : {std::vector<std::string>{"convert", in, "-o", out},

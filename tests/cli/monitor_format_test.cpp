@@ -44,7 +44,7 @@ std::vector<std::string> Split(const std::string& text, const std::string& sep) 
     return parts;
 }
 
-TEST(MonitorFormat, CsvRowMatchesTheHeader) {
+TEST(CliMonitorFormat, CsvRowMatchesTheHeader) {
     const auto header = Split(MonitorCsvHeader(), ",");
     const std::string row = MonitorCsvRow(SamplePacket());
     EXPECT_EQ(Split(row, ",").size(), header.size());
@@ -52,7 +52,7 @@ TEST(MonitorFormat, CsvRowMatchesTheHeader) {
     EXPECT_EQ(row, "4321,13800,12,,-5,0,1,0,0,1,0,1,97.01");
 }
 
-TEST(MonitorFormat, LineJoinsTheTranslatedLabels) {
+TEST(CliMonitorFormat, LineJoinsTheTranslatedLabels) {
     const TLiveValues live = SamplePacket();
     const TParamImage image = CliStartImage();
     for (int lang : {int(LangEnglish), int(LangGerman)}) {
