@@ -55,6 +55,8 @@ TEST(CliOptions, FileCommandsNeedNoPort) {
     EXPECT_EQ(convert.output, "new.ign");
 
     EXPECT_EQ(Parsed({"new", "-o", "x.ign"}).command, CliCommand::New);
+    // "--" ends the options, so a file may start with a dash.
+    EXPECT_EQ(Parsed({"show", "--", "-odd.ign"}).files, Args{"-odd.ign"});
     EXPECT_EQ(Parsed({"show", "x.ign", "--lang", "fr"}).lang, LangFrench);
 }
 

@@ -47,6 +47,7 @@ const char* const kCliHelp =
     "  --count N, --csv        see monitor\n"
     "  --pinned                see show and diff\n"
     "  -h, --help              this text\n"
+    "  --                      the arguments that follow are names, not options\n"
     "Results and live values go to standard output, messages to standard error.\n"
     "On a terminal a progress line per block is shown on standard error.\n"
     "Files are written through a temporary file: a failed write keeps the old one.\n"

@@ -122,9 +122,14 @@ bool NeedsPort(CliCommand command) {
 TCliParse ParseCliOptions(const std::vector<std::string>& args) {
     TCliOptions o;
     Raw raw;
+    bool wordsOnly = false; // after "--" every argument is a word, e.g. a file "-x.ign"
     for (size_t i = 0; i < args.size(); ++i) {
         const std::string& a = args[i];
-        if (a.size() < 2 || a[0] != '-') {
+        if (!wordsOnly && a == "--") {
+            wordsOnly = true;
+            continue;
+        }
+        if (wordsOnly || a.size() < 2 || a[0] != '-') {
             raw.words.push_back(a);
             continue;
         }

@@ -38,7 +38,8 @@ struct TCliParse {
 };
 
 // Parses the arguments without the program name.  Options may stand before
-// or after the command; "--name=value" equals "--name value".
+// or after the command; "--name=value" equals "--name value"; after "--"
+// every argument is taken as a command or file name.
 TCliParse ParseCliOptions(const std::vector<std::string>& args);
 
 // Language index of "en", "de", "fr" or "cs"; nothing for any other text.
