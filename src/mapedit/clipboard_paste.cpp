@@ -272,11 +272,8 @@ CPasteResult PasteSheet(CTabModel& m, std::string_view text) {
     applyCollapseRequest(s->Y, h.collapseY);
     if (h.gridStart != std::string_view::npos)
         parts |= scanGrid(*s, h.matched, text.substr(h.gridStart));
-    CollapsedIndexOf(s->X);
-    CollapsedIndexOf(s->Y);
-    UpdateVisibleCounts(m);
+    RequestLayout(m);
     ClearSelection(s->Sel);
-    m.Redraw |= 2;
     NoteChange(m, parts, ChangeEnd);
     return {true, std::nullopt};
 }

@@ -21,10 +21,7 @@ void SelectSheet(CTabModel& m, int index) {
     if (index != m.Current) m.Previous = m.Current;
     m.Current = index;
     CSheet& s = m.Sheets[size_t(index)];
-    CollapsedIndexOf(s.X);
-    CollapsedIndexOf(s.Y);
-    UpdateVisibleCounts(m);
-    m.Redraw |= 2;
+    RequestLayout(m);
     UpdateLiveMarker(m);
     if (m.OnCommit)
         m.OnCommit(CTabEvent{0, index, s.Title, m.Markers.BaseAdvance, m.Markers.RevLimiter});

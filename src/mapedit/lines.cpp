@@ -78,7 +78,7 @@ std::optional<CEditorMessage> InsertLine(CTabModel& m, int axisBit, int index) {
     int oldCount = a.Count;
     for (int i = a.Count; i > index; --i) l.copyLine(i - 1, i);
     a.Count += 1;
-    m.Redraw |= 2;
+    RequestLayout(m);
     int lo = index - 1 < 0 ? index + 1 : index - 1;
     int hi = index + 1 >= a.Count ? index - 1 : index + 1;
     for (int i = 0; i < l.other().Count; ++i)
@@ -91,7 +91,6 @@ std::optional<CEditorMessage> InsertLine(CTabModel& m, int axisBit, int index) {
         v[size_t(index)] = int32_t((int64_t(v[size_t(lo)]) + v[size_t(hi)]) / 2);
     }
     selectLine(l, index);
-    UpdateVisibleCounts(m);
     ScrollIntoView(m, l.rows ? -1 : index, l.rows ? index : -1);
     NoteChange(m, (l.rows ? kAxisY : kAxisX) | kAxisData, ChangeEnd);
     return std::nullopt;
@@ -121,7 +120,6 @@ void DeleteSelectedLines(CTabModel& m, int axisBit) {
     if (!deleted) return;
     UpdateSelectionBounds(s->Sel);
     AnalyseSelection(s->Sel);
-    UpdateVisibleCounts(m);
-    m.Redraw |= 2;
+    RequestLayout(m);
     NoteChange(m, (l.rows ? kAxisY : kAxisX) | kAxisData, ChangeEnd);
 }

@@ -107,6 +107,15 @@ void UpdateVisibleCounts(CTabModel& m) {
     m.VisibleRows = s->Y.Collapsed ? 1 : std::min(m.MaxVisibleRows, s->Y.Count);
 }
 
+void RequestLayout(CTabModel& m) {
+    CSheet* s = m.current();
+    if (!s) return;
+    CollapsedIndexOf(s->X);
+    CollapsedIndexOf(s->Y);
+    UpdateVisibleCounts(m);
+    m.Redraw |= 2;
+}
+
 void SetLiveValues(CTabModel& m, int rpm, int throttleTenths, int pressure) {
     m.Live.Rpm = rpm;
     m.Live.Throttle = throttleTenths < 0 ? 100 : throttleTenths / 10;

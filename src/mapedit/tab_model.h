@@ -123,6 +123,9 @@ void NormalizeAxes(CTabModel& m, int sheet, int parts);
 
 // Visible counts before the layout knows better: min(maximum, Count), 1 when collapsed.
 void UpdateVisibleCounts(CTabModel& m);
+// After a sheet change, insert, delete or resize: re-derives the collapsed
+// indices and the visible counts and asks the widget for a new layout.
+void RequestLayout(CTabModel& m);
 // Switches sheet: commits a pending edit, re-derives the collapsed indices,
 // updates the live marker and reports a sheet change (parts 0).
 void SelectSheet(CTabModel& m, int index);
