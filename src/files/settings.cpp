@@ -1,99 +1,107 @@
 #include "files/settings.h"
 
 #include "files/file_io.h"
-
-#include <QSettings>
-#include <QString>
+#include "files/ini_file.h"
 
 #include <algorithm>
+#include <charconv>
 #include <climits>
 #include <cstdint>
 #include <cstdio>
 
 namespace {
 
-const QString kSection = QStringLiteral("FORM_HLAV/");
-const QString kBasicSection = QStringLiteral("BASIC/");
+constexpr const char* kSection = "FORM_HLAV";
+constexpr const char* kBasicSection = "BASIC";
 
-QString HistoryKey(int i) {
+std::string HistoryKey(int i) {
     char key[32];
     std::snprintf(key, sizeof key, "MenuHistory%02i", i);
-    return kSection + QString::fromLatin1(key);
+    return key;
 }
 
-bool ReadInt(const QSettings& ini, const QString& key, int& out) {
-    const QVariant v = ini.value(key);
-    if (!v.isValid()) return false;
-    bool ok = false;
-    const int n = v.toString().trimmed().toInt(&ok);
-    if (ok) out = n;
-    return ok;
+TIniText ReadIni(const std::string& path) {
+    const auto text = ReadWholeFile(path);
+    return ParseIniText(text ? *text : std::string());
 }
 
-void ReadText(const QSettings& ini, const QString& key, std::string& out) {
-    const QVariant v = ini.value(key);
-    if (v.isValid()) out = v.toString().toStdString();
+// A decimal integer, optionally signed; anything else counts as missing.
+bool ReadInt(const TIniText& ini, const char* section, const char* key, int& out) {
+    const auto v = IniValue(ini, section, key);
+    if (!v || v->empty()) return false;
+    const char* first = v->data();
+    const char* last = first + v->size();
+    if (*first == '+') ++first;
+    int n = 0;
+    const auto [end, ec] = std::from_chars(first, last, n);
+    if (ec != std::errc() || end != last) return false;
+    out = n;
+    return true;
 }
 
-QString Text(const std::string& s) {
-    return QString::fromStdString(s);
+void ReadText(const TIniText& ini, const char* key, std::string& out) {
+    if (auto v = IniValue(ini, kSection, key)) out = std::move(*v);
+}
+
+void WriteInt(TIniText& ini, const char* key, int v) {
+    SetIniValue(ini, kSection, key, std::to_string(v));
 }
 
 } // namespace
 
 void LoadSettings(const std::string& path, TSettings& s) {
-    QSettings ini(Text(path), QSettings::IniFormat);
-    ReadInt(ini, kSection + "Left", s.left);
-    ReadInt(ini, kSection + "Top", s.top);
-    ReadInt(ini, kSection + "Height", s.height);
-    ReadInt(ini, kSection + "Width", s.width);
+    const TIniText ini = ReadIni(path);
+    ReadInt(ini, kSection, "Left", s.left);
+    ReadInt(ini, kSection, "Top", s.top);
+    ReadInt(ini, kSection, "Height", s.height);
+    ReadInt(ini, kSection, "Width", s.width);
 
     int port = 0;
-    const bool portStored = ReadInt(ini, kSection + "ComPort", port);
+    const bool portStored = ReadInt(ini, kSection, "ComPort", port);
     s.comPortIndex = portStored ? port - 1 : kComPortAutoIndex;
     int scan = 0;
-    if (ReadInt(ini, kSection + "ComPortAuto", scan)) s.comScanIndex = scan - 1;
+    if (ReadInt(ini, kSection, "ComPortAuto", scan)) s.comScanIndex = scan - 1;
 
     int language = 0;
-    if (ReadInt(ini, kSection + "Language", language))
+    if (ReadInt(ini, kSection, "Language", language))
         s.language = language == kLanguageFrench ? 0 : language;
 
-    ReadText(ini, kSection + "File", s.file);
-    ReadText(ini, kSection + "IniDir", s.iniDir);
+    ReadText(ini, "File", s.file);
+    ReadText(ini, "IniDir", s.iniDir);
     int page = 0;
-    if (ReadInt(ini, kSection + "PageControl1->ActivePageIndex", page) && page >= 0 &&
+    if (ReadInt(ini, kSection, "PageControl1->ActivePageIndex", page) && page >= 0 &&
         page < kPageCount)
         s.activePage = page;
-    ReadInt(ini, kSection + "LockHiddenPswd", s.lockHiddenPswd);
+    ReadInt(ini, kSection, "LockHiddenPswd", s.lockHiddenPswd);
 
     int newInstal = 0;
-    ReadInt(ini, kBasicSection + "NEWINSTAL", newInstal);
+    ReadInt(ini, kBasicSection, "NEWINSTAL", newInstal);
     s.firstRun = newInstal != 0 || !portStored;
 
     std::vector<std::string> stored(kHistoryMax);
-    for (int i = 0; i < kHistoryMax; ++i) ReadText(ini, HistoryKey(i), stored[i]);
+    for (int i = 0; i < kHistoryMax; ++i) ReadText(ini, HistoryKey(i).c_str(), stored[i]);
     s.history = HistoryFromStored(stored);
 }
 
 bool SaveSettings(const std::string& path, const TSettings& s) {
     EnsureParentDirectory(path);
-    QSettings ini(Text(path), QSettings::IniFormat);
-    ini.setValue(kSection + "Left", s.left);
-    ini.setValue(kSection + "Top", s.top);
-    ini.setValue(kSection + "Height", s.height);
-    ini.setValue(kSection + "Width", s.width);
-    ini.setValue(kSection + "ComPort", s.comPortIndex + 1);
-    ini.setValue(kSection + "ComPortAuto", s.comScanIndex + 1);
-    ini.setValue(kSection + "Language", s.language);
-    ini.setValue(kSection + "File", Text(s.file));
-    ini.setValue(kSection + "IniDir", Text(s.iniDir));
-    ini.setValue(kSection + "PageControl1->ActivePageIndex", s.activePage);
-    ini.setValue(kSection + "LockHiddenPswd", s.lockHiddenPswd);
-    ini.setValue(kSection + "NEWINSTAL", s.firstRun ? 1 : 0);
+    // Other sections and keys (BASIC above all) stay as they are.
+    TIniText ini = ReadIni(path);
+    WriteInt(ini, "Left", s.left);
+    WriteInt(ini, "Top", s.top);
+    WriteInt(ini, "Height", s.height);
+    WriteInt(ini, "Width", s.width);
+    WriteInt(ini, "ComPort", s.comPortIndex + 1);
+    WriteInt(ini, "ComPortAuto", s.comScanIndex + 1);
+    WriteInt(ini, "Language", s.language);
+    SetIniValue(ini, kSection, "File", s.file);
+    SetIniValue(ini, kSection, "IniDir", s.iniDir);
+    WriteInt(ini, "PageControl1->ActivePageIndex", s.activePage);
+    WriteInt(ini, "LockHiddenPswd", s.lockHiddenPswd);
+    WriteInt(ini, "NEWINSTAL", s.firstRun ? 1 : 0);
     const int count = std::min<int>(int(s.history.entries.size()), kHistoryMax);
-    for (int i = 0; i < count; ++i) ini.setValue(HistoryKey(i), Text(s.history.entries[i]));
-    ini.sync();
-    return ini.status() == QSettings::NoError;
+    for (int i = 0; i < count; ++i) SetIniValue(ini, kSection, HistoryKey(i), s.history.entries[i]);
+    return AtomicWriteFile(path, IniTextString(ini));
 }
 
 void ClampSettings(TSettings& s) {

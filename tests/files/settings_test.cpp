@@ -103,6 +103,73 @@ TEST_F(Settings, FirstRunFromBasicSectionAndDamagedValues) {
     EXPECT_EQ(s.history.entries, (std::vector<std::string>{"", "", "/c.ign"}));
 }
 
+TEST_F(Settings, EveryKeyIsWrittenUnderItsOwnName) {
+    TSettings s;
+    s.left = 5;
+    s.top = 6;
+    s.height = 7;
+    s.width = 8;
+    s.comPortIndex = 30;
+    s.comScanIndex = 2;
+    s.language = 3;
+    s.file = "C:\\bikes\\r6.ign";
+    s.iniDir = "/home/u/r1.ign";
+    s.activePage = 4;
+    s.lockHiddenPswd = 1;
+    s.firstRun = false;
+    AddToHistory(s.history, "C:\\bikes\\old.ign");
+    AddToHistory(s.history, s.file);
+    ASSERT_TRUE(SaveSettings(ini(), s));
+    std::string text = ReadText(ini());
+    std::erase(text, '\r');
+    for (const char* line :
+         {"[FORM_HLAV]\n", "\nLeft=5\n", "\nTop=6\n", "\nHeight=7\n", "\nWidth=8\n",
+          "\nComPort=31\n", "\nComPortAuto=3\n", "\nLanguage=3\n", "\nFile=C:\\bikes\\r6.ign\n",
+          "\nIniDir=/home/u/r1.ign\n", "\nPageControl1->ActivePageIndex=4\n",
+          "\nLockHiddenPswd=1\n", "\nNEWINSTAL=0\n", "\nMenuHistory00=C:\\bikes\\r6.ign\n",
+          "\nMenuHistory01=C:\\bikes\\old.ign\n"})
+        EXPECT_NE(text.find(line), std::string::npos) << line << " missing in:\n" << text;
+}
+
+// A settings file as the platform's own INI service leaves it: CR LF lines,
+// backslashes, commas and quotes in plain text, keys in any letter case.
+TEST_F(Settings, ReadsAPlainIniFile) {
+    WriteText(ini(), "[basic]\r\nNewInstal=0\r\n\r\n[FORM_HLAV]\r\n"
+                     "comport=4\r\nLEFT = 120 \r\nFile=C:\\Ign files\\R6, new.ign\r\n"
+                     "IniDir=\"C:\\x\\y.ign\"\r\nPageControl1->ActivePageIndex=3\r\n"
+                     "MenuHistory00=C:\\a\\b.ign\r\n; a note\r\n");
+    TSettings s;
+    LoadSettings(ini(), s);
+    EXPECT_EQ(s.comPortIndex, 3);
+    EXPECT_FALSE(s.firstRun);
+    EXPECT_EQ(s.left, 120);
+    EXPECT_EQ(s.file, "C:\\Ign files\\R6, new.ign");
+    EXPECT_EQ(s.iniDir, "C:\\x\\y.ign");
+    EXPECT_EQ(s.activePage, 3);
+    EXPECT_EQ(s.history.entries, std::vector<std::string>{"C:\\a\\b.ign"});
+}
+
+// Saving updates the program's keys and keeps whatever else the file holds,
+// above all the BASIC section the program reads but never writes.
+TEST_F(Settings, SavingKeepsOtherSectionsAndKeys) {
+    WriteText(ini(), "[BASIC]\nNEWINSTAL=1\n[FORM_HLAV]\nLeft=1\nOther=x\n[MORE]\nK=v\n");
+    TSettings s;
+    s.left = 42;
+    s.file = "  spaced name.ign ";
+    ASSERT_TRUE(SaveSettings(ini(), s));
+    const std::string text = ReadText(ini());
+    EXPECT_NE(text.find("[BASIC]\nNEWINSTAL=1\n"), std::string::npos) << text;
+    EXPECT_NE(text.find("Other=x\n"), std::string::npos) << text;
+    EXPECT_NE(text.find("[MORE]\nK=v\n"), std::string::npos) << text;
+    EXPECT_EQ(text.find("Left=1\n"), std::string::npos) << text;
+
+    TSettings back;
+    LoadSettings(ini(), back);
+    EXPECT_TRUE(back.firstRun);
+    EXPECT_EQ(back.left, 42);
+    EXPECT_EQ(back.file, s.file);
+}
+
 struct ClampCase {
     int language, port, scan;
     int language2, port2, scan2;
