@@ -1,5 +1,7 @@
 #include "app/form_hlav.h"
 
+#include "dialogs/logo_widget.h"
+
 #include <QAction>
 #include <QCheckBox>
 #include <QHBoxLayout>
@@ -225,6 +227,10 @@ void TFormHlav::BuildLivePanel(QWidget* parent) {
         lay->addWidget(LabelTest[i]);
     }
     lay->addStretch(1);
+    // The product logo below the live values.
+    auto* logo = new TLogoWidget(parent);
+    logo->setObjectName("ImageLogo");
+    lay->addWidget(logo, 0, Qt::AlignHCenter);
 }
 
 void TFormHlav::BuildLogPanel(QWidget* parent) {

@@ -163,12 +163,6 @@ void TFormHlav::UpdateCaption() {
     setWindowTitle(title);
 }
 
-void TFormHlav::ShowStatusText(const QString& text, bool error) {
-    LabelHlaseni->setText(text);
-    LabelHlaseni->setStyleSheet(error ? "color: black; background: red;" : "");
-    LabelHlaseni->show();
-}
-
 // --- file commands ---
 
 void TFormHlav::New(bool actualPage) {

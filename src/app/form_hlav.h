@@ -190,7 +190,6 @@ class TFormHlav : public QMainWindow {
     // form_startup.cpp
     void FormCreate();
     void FormClose();
-    void HideForGood();
     void StoreSettings();
     void PlaceWindow();
 
@@ -222,14 +221,12 @@ class TFormHlav : public QMainWindow {
     void OpenHistory(int index);
     bool LoadFile(const QString& path, PageSelection sel);
     bool SaveImageFile(const QString& path);
-    void ShowStatusText(const QString& text, bool error);
 
     // form_language.cpp
     void ApplyLanguage();
     void ApplyMenuTexts();
     void ApplyHintTexts();
     void ApplyPageTexts();
-    QString T(const char* english) const;
 
     // form_link.cpp
     void ShowStatus(const TStatusDisplay& status);

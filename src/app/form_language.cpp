@@ -38,10 +38,6 @@ void SetHint(QObject* o, const QString& text) {
 }
 } // namespace
 
-QString TFormHlav::T(const char* english) const {
-    return TrText(english, Lang());
-}
-
 void TFormHlav::ApplyLanguage() {
     // 1. Caption (and the addition used while the bootloader holds the port).
     releaseText_ = Q(ReleaseText(Lang()));

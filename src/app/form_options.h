@@ -20,10 +20,9 @@ struct TFormOptions {
     bool runTimer = true;                   // tests drive the tick themselves
 };
 
-// The command line: the first argument may name the language; "--port DEVICE"
-// fixes the serial device.
+// The command line beyond the language word (which the start-up language
+// rule reads): "--port DEVICE" fixes the serial device.
 struct TCommandLine {
-    int language = -1; // -1: keep the stored one
     QString fixedPort;
 };
 TCommandLine ParseCommandLine(const QStringList& arguments);

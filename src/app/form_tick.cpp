@@ -11,12 +11,19 @@
 #include <QTabWidget>
 
 namespace {
+// Only what changed is touched: this runs on every tick.
 void Paint(QLabel* w, const TLabel& l) {
-    w->setText(QString::fromStdString(l.text));
+    const QString text = QString::fromStdString(l.text);
+    if (w->text() != text) w->setText(text);
     const QString c = ColourCss(l.colour);
-    w->setStyleSheet(c.isEmpty() ? QString() : "background: " + c + ";");
-    w->setVisible(l.visible);
-    w->setEnabled(l.enabled);
+    const QString css = c.isEmpty() ? QString() : "background: " + c + ";";
+    if (w->styleSheet() != css) w->setStyleSheet(css);
+    if (w->isHidden() == l.visible) w->setVisible(l.visible);
+    if (w->isEnabled() != l.enabled) w->setEnabled(l.enabled);
+}
+
+void SetCss(QWidget* w, const QString& css) {
+    if (w->styleSheet() != css) w->setStyleSheet(css);
 }
 } // namespace
 
@@ -40,7 +47,7 @@ void TFormHlav::RefreshLiveDisplay() {
     statusBar()->setVisible(!printing_);
     GroupBoxToolBar->setVisible(!printing_);
     CheckBoxProgHned->setVisible(!printing_);
-    CheckBoxProgHned->setStyleSheet(CheckBoxProgHned->isChecked() ? "color: red;" : "");
+    SetCss(CheckBoxProgHned, CheckBoxProgHned->isChecked() ? "color: red;" : "");
     PaintMonitorLabels();
 }
 
@@ -104,5 +111,5 @@ void TFormHlav::UpdateAvailability() {
 void TFormHlav::SpeedIndicator() {
     const int firstSpeed = image_.get(Field::AdvSpeedAxis, 0) * 100;
     const bool below = link_->HasLiveValues() && link_->Live().speed < firstSpeed;
-    advance.LabelBaseAdv->setStyleSheet(below ? "background: lime;" : "");
+    SetCss(advance.LabelBaseAdv, below ? "background: lime;" : "");
 }

@@ -5,6 +5,7 @@
 
 #include <QAction>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QTabWidget>
 
@@ -126,4 +127,51 @@ TEST_F(WindowTest, ComMenuChoosesThePortAndChecksIt) {
     EXPECT_FALSE(form->ComItems[30]->isChecked());
     EXPECT_EQ(form->LabelCom->text(), "COM= fake4");
     EXPECT_EQ(form->ComItems[30]->text(), "Com Auto");
+}
+
+TEST_F(WindowTest, BootloaderBorrowsAndReturnsThePort) {
+    Start();
+    const int port = form->Link().State().PortInUse();
+    form->BootloaderMessage(port + 1, kBootloaderRelease); // another port: ignored
+    Ticks(12);
+    EXPECT_TRUE(form->Link().State().PortEnabled);
+    form->BootloaderMessage(port, kBootloaderRelease);
+    Ticks(12); // the unit does not answer: the release ends by time-out
+    EXPECT_FALSE(form->Link().State().PortEnabled);
+    EXPECT_TRUE(form->windowTitle().endsWith("(Disconnected by bootloader)"))
+        << form->windowTitle().toStdString();
+    form->BootloaderMessage(port, kBootloaderDone);
+    EXPECT_TRUE(form->Link().State().PortEnabled);
+    EXPECT_FALSE(form->windowTitle().contains("bootloader"));
+}
+
+TEST_F(WindowTest, DebugMarkerShowsTheLogToolsAndLogsChanges) {
+    const QString config = qEnvironmentVariable("XDG_CONFIG_HOME");
+    QDir().mkpath(config);
+    QFile marker(config + "/njus_iddcl.gkf");
+    ASSERT_TRUE(marker.open(QIODevice::WriteOnly));
+    marker.write("some words WOYE_NPZTON more\n");
+    marker.close();
+    Start();
+    EXPECT_TRUE(form->DebugMode());
+    EXPECT_FALSE(form->LogPanel->isHidden());
+    EXPECT_FALSE(form->LabelTest[0]->isHidden());
+    TypeAndEnter(form->misc.Omez2.edit, "12300");
+    const QString log = qEnvironmentVariable("XDG_DATA_HOME") + "/IGN_KVOR4_v97.log";
+    ASSERT_TRUE(QFile::exists(log));
+    // The record just written can be found again and loads its image.
+    TypeAndEnter(form->misc.Omez2.edit, "9000");
+    dialogAnswers.push_back(log);
+    form->LogOpenClick();
+    form->Log_Edit->setText("(0)");
+    form->LogFindClick();
+    EXPECT_EQ(form->Log_Edit->text(), "Loaded...");
+    EXPECT_EQ(form->Image().get(Field::Limiter), 123);
+}
+
+TEST_F(WindowTest, WithoutMarkerTheLogToolsStayHidden) {
+    Start();
+    EXPECT_FALSE(form->DebugMode());
+    EXPECT_TRUE(form->LogPanel->isHidden());
+    EXPECT_TRUE(form->LabelTest[0]->isHidden());
 }

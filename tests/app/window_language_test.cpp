@@ -68,3 +68,15 @@ TEST(AboutDialog, NamesProductVersionAndBuild) {
     EXPECT_FALSE(about.isVisible());
     EXPECT_EQ(about.result(), QDialog::Accepted);
 }
+
+TEST_F(WindowTest, FrenchFromTheCommandLineIsNotRestored) {
+    Start({"FRANCE", "--port", "/dev/null-unit"});
+    EXPECT_EQ(form->Lang(), 2);
+    EXPECT_TRUE(form->MenuFrench->isChecked());
+    EXPECT_FALSE(form->MenuFrench->isVisible());
+    EXPECT_TRUE(form->LabelCom->text().contains("/dev/null-unit"));
+    form->close();
+    form.reset();
+    Start();
+    EXPECT_EQ(form->Lang(), 0);
+}
