@@ -236,32 +236,13 @@ void ReadKeyword(const Keyword& kw, TokenReader& tokens, TParamImage& img, PageS
     ApplyPost(kw.post, img, sel);
 }
 
-// Defaults for a file from an older program, keeping the channel triggers that
-// the bike preset does not set itself.
-void ApplyDefaultsKeepTriggers(TParamImage& img, PageSelection sel) {
-    std::array<uint8_t, 8> saved{};
-    for (int i = 0; i < 4; ++i) {
-        saved[i] = uint8_t(img.get(Field::MaxAdvTrigger, i));
-        saved[4 + i] = uint8_t(img.get(Field::StartAdvTrigger, i));
-        img.set(Field::MaxAdvTrigger, i, 0);
-        img.set(Field::StartAdvTrigger, i, 0);
-    }
-    ApplyDefaults(img, sel);
-    // A preset never writes a trigger of 0, so a 0 here was not set by it.
-    for (int i = 0; i < 4; ++i) {
-        if (img.get(Field::MaxAdvTrigger, i) == 0) img.set(Field::MaxAdvTrigger, i, saved[i]);
-        if (img.get(Field::StartAdvTrigger, i) == 0)
-            img.set(Field::StartAdvTrigger, i, saved[4 + i]);
-    }
-}
-
 void ConvertOlderVersion(int version, TParamImage& img, PageSelection sel, bool showMessages,
                          std::vector<std::string>& messages) {
     using G = PageGroup;
     if (sel.includes(G::Bike) || sel.includes(G::Miscellaneous))
-        ApplyDefaultsKeepTriggers(img, sel);
+        ApplyDefaults(img, sel, TriggerReset::Keep); // older files keep their triggers
     if (showMessages) messages.emplace_back(kMsgOlderFileVersion);
-    if (sel.includes(G::PowerOut)) ApplyDefaults(img, PageSelection::Only(G::PowerOut));
+    if (sel.includes(G::PowerOut)) WritePowerOutDefaults(img);
     if (sel.includes(G::Bike)) {
         for (const FieldDesc& f :
              {Field::PickupsInterchanged, Field::NoLobeCheck, Field::SparkBeforeLobe,
