@@ -1,5 +1,7 @@
 #include "link/link_engine.h"
 
+#include <algorithm>
+
 TLinkEngine::TLinkEngine(TParamImage& image, ISerialPort& port, ILinkObserver& observer)
     : image_(image), port_(port), observer_(observer) {}
 
@@ -52,8 +54,9 @@ void TLinkEngine::ShowStatus(std::string text, ColourRole colour) {
 }
 
 void TLinkEngine::SetGauge(int max, int progress) {
+    // A maximum that shrinks (per cent back to blocks) takes the progress with it.
     status_.gaugeMax = max;
-    status_.gaugeProgress = progress;
+    status_.gaugeProgress = std::clamp(progress, 0, max);
     NotifyStatus();
 }
 

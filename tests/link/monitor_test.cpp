@@ -256,6 +256,48 @@ TEST_F(LinkFixture, SavingCountdownDrivesTheStatus) {
     EXPECT_EQ(link.Status().gaugeMax, 5);
 }
 
+TEST_F(LinkFixture, GaugeStaysWithinItsMaximumWhenSavingEnds) {
+    link.HandleFrame(Packet().Word(Monitor::SavingCountdown, 100).Frame());
+    Tick();
+    ASSERT_EQ(link.Status().gaugeProgress, 90);
+    link.HandleFrame(Packet().Frame());
+    Tick();
+    EXPECT_EQ(link.Status().gaugeMax, 5);
+    EXPECT_EQ(link.Status().gaugeProgress, 5); // full, not 90 of 5
+    EXPECT_EQ(StatusText(), "Saving:");        // the text stays until its countdown ends
+}
+
+TEST_F(LinkFixture, FirstPacketAfterTheLinkReturnsShowsNoOutputState) {
+    image.set(Field::PowerOut1Mode, 1);
+    Tick(kSilenceLimit + 5);
+    link.HandleFrame(Packet().Byte(Monitor::Outputs, 1).Frame());
+    EXPECT_EQ(link.Labels().powerOut[0].text, "Fuel pump = ---");
+    Tick(); // the supervision sees the link again
+    link.HandleFrame(Packet().Byte(Monitor::Outputs, 1).Frame());
+    EXPECT_EQ(link.Labels().powerOut[0], (TLabel{"Fuel pump = YES", ColourRole::Teal}));
+}
+
+TEST_F(LinkFixture, DwellErrorNeedsTheLink) {
+    Tick();
+    link.HandleFrame(Packet().Byte(Monitor::DwellCoefficient, 79).Frame());
+    Tick();
+    EXPECT_TRUE(link.Labels().dwellCalibError.visible);
+    Tick(kSilenceLimit);
+    EXPECT_FALSE(link.State().Connected);
+    EXPECT_FALSE(link.Labels().dwellCalibError.visible);
+}
+
+TEST_F(LinkFixture, VersionLabelHiddenWhileNoConnectionShows) {
+    link.HandleFrame(Packet().Byte(Monitor::SubVersion, 3).Frame());
+    Tick();
+    EXPECT_TRUE(link.Labels().version.visible);
+    Tick(kSilenceLimit);
+    ASSERT_TRUE(link.State().NoConnectionShown);
+    EXPECT_FALSE(link.Labels().version.visible);
+    link.HandleFrame(Packet().Byte(Monitor::SubVersion, 3).Frame());
+    EXPECT_TRUE(link.Labels().version.visible);
+}
+
 TEST_F(LinkFixture, Pickup2ChangeAsksForRefresh) {
     link.HandleFrame(Packet().Frame());
     EXPECT_EQ(observer.pickup2Changes, 0);

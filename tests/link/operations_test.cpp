@@ -132,6 +132,66 @@ TEST_F(LinkFixture, FailedReadKeepsArrivedBlocksAndRunsNoVerify) {
     EXPECT_EQ(port.SentCount(0x41), 1); // the block-1 read, no verify pass
 }
 
+TEST_F(LinkFixture, ReadVerifiesAgainstTheNormalisedImage) {
+    // A stored value out of its range is corrected after the Read, so the
+    // verify pass finds the unit's block different.
+    TParamImage unitImage = PatternImage(9);
+    unitImage.set(Field::PowerOut1Mode, 9);
+    AttachUnit(unitImage);
+    link.StartRead();
+    RunOperation();
+    EXPECT_EQ(StatusText(), "Verify error!");
+    EXPECT_EQ(image.get(Field::PowerOut1Mode), 3);
+    EXPECT_EQ(observer.readCompleted, 1);
+    EXPECT_EQ(observer.showImage, 1);
+}
+
+// --- timing ---
+
+TEST(LinkTiming, FirstFrameGoesOutWhenTheCountReachesFour) {
+    // The idle count (0..5) runs on into the operation.
+    for (int idleTicks = 0; idleTicks < 12; ++idleTicks) {
+        TParamImage image = PatternImage(1);
+        FakePort port;
+        RecordingObserver observer;
+        TLinkEngine link(image, port, observer);
+        link.SetPortNamer([](int i) { return "COM" + std::to_string(i + 1); });
+        link.SetChosenPort(0);
+        link.OpenPort();
+        for (int i = 0; i < idleTicks; ++i) link.Tick();
+        link.StartRead();
+        int ticks = 0;
+        while (port.SentCount(0x40) == 0 && ticks < 10) {
+            link.Tick();
+            ++ticks;
+        }
+        const int count = idleTicks % kMonitorTicks;
+        EXPECT_EQ(ticks, count < kResendTicks ? kResendTicks - count : 1) << idleTicks;
+    }
+}
+
+TEST_F(LinkFixture, NextBlockKeepsTheRunningResendCount) {
+    AttachUnit(image);
+    int answered = 0;
+    port.responder = [&](const TDeviceFrame& f) -> std::optional<TDeviceFrame> {
+        if (f[0] == kMonitorRequest || answered >= 1) return std::nullopt; // header only
+        ++answered;
+        return unit->Answer(f, clockMs);
+    };
+    link.StartRead();
+    std::vector<int> sends;
+    for (int t = 1; t <= 40; ++t) {
+        const size_t before = port.sent.size();
+        Tick();
+        for (size_t i = before; i < port.sent.size(); ++i)
+            if (port.sent[i][0] == 0x41) sends.push_back(t);
+    }
+    // Header out on tick 4, answered on tick 5: block 1 goes at once and is
+    // resent when the count (1 after that tick) reaches 4, three ticks later.
+    EXPECT_EQ(sends, (std::vector<int>{5, 8, 12, 16, 20}));
+    EXPECT_EQ(StatusText(), "Read error!");
+}
+
 // --- Program and Verify ---
 
 TEST_F(LinkFixture, ProgramWritesEchoChecksThenVerifies) {
@@ -274,6 +334,39 @@ TEST_F(LinkFixture, ResetGoesOutOnTheNextTickAndEndsSilently) {
     EXPECT_EQ(link.State().Operation, doIdle);
     EXPECT_EQ(unit->Resets(), 1);
     EXPECT_FALSE(link.Status().labelVisible);
+}
+
+TEST_F(LinkFixture, WrongVersionEndsResetAndReleaseWithoutReleasing) {
+    AttachUnit(image, {96, 0});
+    link.StartReset();
+    RunOperation();
+    ASSERT_EQ(observer.messages.size(), 1u);
+    EXPECT_EQ(observer.showImage, 1);
+    EXPECT_EQ(observer.redraw, 0); // Read only
+
+    link.BootloaderMessage(0, kBootloaderResetRelease);
+    RunOperation();
+    EXPECT_EQ(observer.messages.size(), 2u);
+    EXPECT_TRUE(link.State().PortEnabled);
+    EXPECT_TRUE(observer.released.empty());
+}
+
+TEST_F(LinkFixture, ReleaseTakesOverTheFrameInProgress) {
+    port.stalled = true;
+    link.StartRead();
+    Tick(4); // 0x40 sent once
+    link.BootloaderMessage(0, kBootloaderRelease);
+    port.sent.clear();
+    RunOperation();
+    // The second count of the old frame is the only Release send: block 0,
+    // so it carries the reset mark.
+    ASSERT_EQ(port.sent.size(), 1u);
+    EXPECT_EQ(port.sent[0][0], 0x40);
+    EXPECT_EQ(port.sent[0][13], 0xA5);
+    EXPECT_EQ(port.sent[0][14], 0x0F);
+    EXPECT_EQ(StatusText(), "Reset error");
+    EXPECT_FALSE(link.State().PortEnabled);
+    EXPECT_EQ(observer.released.size(), 1u);
 }
 
 TEST_F(LinkFixture, FailingWritesEndInTheUsualError) {

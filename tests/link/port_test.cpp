@@ -72,6 +72,29 @@ TEST_F(LinkFixture, AutomaticScanWrapsAfterCom31) {
     EXPECT_TRUE(observer.messages.empty());
 }
 
+TEST_F(LinkFixture, ReopenCountIsKeptAcrossAShortReturn) {
+    Tick(20); // 20 ticks counted without a link
+    const size_t attempts = port.openAttempts.size();
+    link.HandleFrame(GoodPacket());
+    Tick(kSilenceLimit + 1); // back for 18 ticks, then lost again: 21 counted
+    ASSERT_TRUE(link.State().NoConnectionShown);
+    Tick(8);
+    EXPECT_EQ(port.openAttempts.size(), attempts);
+    Tick(); // the 30th tick without a link re-opens
+    EXPECT_EQ(port.openAttempts.size(), attempts + 1);
+}
+
+TEST_F(LinkFixture, ScanPortMovesOnInFixedModeToo) {
+    Tick(kReopenTicks);
+    EXPECT_EQ(link.State().ScanPort, 1);
+    link.BootloaderMessage(1, kBootloaderResetRelease); // names the scan port, not COM1
+    EXPECT_EQ(link.State().Operation, doIdle);
+    link.ChoosePort(kAutoPort);
+    EXPECT_EQ(port.openAttempts.back(), "COM2");
+    link.BootloaderMessage(1, kBootloaderResetRelease);
+    EXPECT_EQ(link.State().Operation, doRelease);
+}
+
 // --- bootloader hand-over ---
 
 TEST_F(LinkFixture, BootloaderIgnoresOtherPortsAndCodes) {
