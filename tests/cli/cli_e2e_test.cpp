@@ -7,6 +7,7 @@
 #include "sim_process.h"
 #include "sim_state.h"
 #include "temp_dir.h"
+#include "text_lines.h"
 
 #include "files/param_file_writer.h"
 #include "model/defaults.h"
@@ -27,17 +28,6 @@ struct CliRun {
     int code = -1;
     std::string out, err;
 };
-
-bool Contains(const std::string& text, const std::string& part) {
-    return text.find(part) != std::string::npos;
-}
-
-std::vector<std::string> Lines(const std::string& text) {
-    std::vector<std::string> lines;
-    std::istringstream in(text);
-    for (std::string line; std::getline(in, line);) lines.push_back(line);
-    return lines;
-}
 
 class CliEndToEnd : public ::testing::Test {
   protected:

@@ -7,6 +7,7 @@
 #include "image_compare.h"
 #include "image_load.h"
 #include "temp_dir.h"
+#include "text_lines.h"
 
 #include "files/param_file_writer.h"
 #include "model/presets.h"
@@ -21,17 +22,6 @@ struct RunResult {
     int code = -1;
     std::string out, err;
 };
-
-std::vector<std::string> Lines(const std::string& text) {
-    std::vector<std::string> lines;
-    std::istringstream in(text);
-    for (std::string line; std::getline(in, line);) lines.push_back(line);
-    return lines;
-}
-
-bool Contains(const std::string& text, const std::string& part) {
-    return text.find(part) != std::string::npos;
-}
 
 class CliFileCommands : public ::testing::Test {
   protected:
