@@ -30,6 +30,7 @@ struct Slot {
     int element;
     Conv conv;
     int bit = 0;
+    PageGroup group = PageGroup::None; // when set, overrides the field's file group
 };
 
 enum class Post : uint8_t { None, OldSpeedAxis, OldAdvanceMap };
@@ -134,11 +135,13 @@ std::vector<Keyword> BuildKeywords(bool oldFile) {
          Each({Field::DwellMode, Field::DwellTime, Field::DwellCorrection, Field::DwellDynamic,
                Field::DwellMaxTime, Field::DwellLobeMaxSpeed})},
         {"DUR_DISCHARG", 1, One(Field::MinDischarge)},
-        // Older files kept sensor and map mode in one value; each half is stored
-        // under its own page group.
+        // Older files kept sensor and map mode in one value.  It belongs to the
+        // map: the load axis means nothing without its sensor type, so both
+        // halves load with the Advance Map group.
         {"TPS_MAPA",
          1,
-         {{0, Field::AdvMapMode, 0, Conv::AtMost1}, {0, Field::LoadSensor, 0, Conv::Raw}}},
+         {{0, Field::AdvMapMode, 0, Conv::AtMost1},
+          {0, Field::LoadSensor, 0, Conv::Raw, 0, PageGroup::AdvanceMap}}},
         {"ADV_MAPA", 1, One(Field::AdvMapMode)},
         {"TPSIAP_SENSOR", 1, One(Field::LoadSensor)},
         {"ADV_IAP", 10, Run(0, Field::AdvLoadAxis, 0, 10, Conv::Raw)},
@@ -232,7 +235,8 @@ void ReadKeyword(const Keyword& kw, TokenReader& tokens, TParamImage& img, PageS
         values[got++] = *v;
     }
     for (const Slot& s : kw.slots)
-        if (s.value < got && sel.includes(s.field.fileGroup)) Store(s, values[s.value], img);
+        if (s.value < got && sel.includes(s.group != PageGroup::None ? s.group : s.field.fileGroup))
+            Store(s, values[s.value], img);
     ApplyPost(kw.post, img, sel);
 }
 

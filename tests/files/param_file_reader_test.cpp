@@ -248,12 +248,18 @@ INSTANTIATE_TEST_SUITE_P(
         ValueCase{"ADVANCE 1 2", Field::AdvanceMap, 1, 102},
         ValueCase{"ADVANCE 1 2", Field::AdvanceMap, 2, 116}));
 
-TEST(ParamFileReader, CombinedSensorValueRespectsThePageSelection) {
+TEST(ParamFileReader, CombinedSensorValueLoadsWithTheAdvanceMap) {
     TParamImage img = StartupImage();
     ParamFileReader("VELDRONA_KEY 93 TPS_MAPA 2", img, PageSelection::Only(PageGroup::AdvanceMap),
                     false);
     EXPECT_EQ(img.get(Field::AdvMapMode), 1);
-    EXPECT_EQ(img.get(Field::LoadSensor), 0); // a Miscellaneous field
+    EXPECT_EQ(img.get(Field::LoadSensor), 2);
+
+    TParamImage misc = StartupImage();
+    ParamFileReader("VELDRONA_KEY 93 TPS_MAPA 2", misc,
+                    PageSelection::Only(PageGroup::Miscellaneous), false);
+    EXPECT_EQ(misc.get(Field::LoadSensor), StartupImage().get(Field::LoadSensor));
+    EXPECT_EQ(misc.get(Field::AdvMapMode), StartupImage().get(Field::AdvMapMode));
 }
 
 TEST(ParamFileReader, OverlongTokensAndNumbersAreHarmless) {
