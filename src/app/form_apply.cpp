@@ -9,6 +9,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QEvent>
+#include <QFocusEvent>
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
@@ -61,8 +62,14 @@ bool TFormHlav::eventFilter(QObject* watched, QEvent* event) {
             return true;
         }
     }
-    if (edit && event->type() == QEvent::FocusOut && !enterPressed_)
-        ControlChanged(CauseLeaveEdit, edit);
+    if (edit && event->type() == QEvent::FocusOut && !enterPressed_) {
+        // Leaving the edit counts; the window losing focus to a menu or a
+        // message box does not (a box shown in the middle of loading a file
+        // must not write the old controls over the new image).
+        const auto reason = static_cast<QFocusEvent*>(event)->reason();
+        if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason)
+            ControlChanged(CauseLeaveEdit, edit);
+    }
     return QMainWindow::eventFilter(watched, event);
 }
 

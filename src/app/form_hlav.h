@@ -231,6 +231,7 @@ class TFormHlav : public QMainWindow {
     // form_link.cpp
     void ShowStatus(const TStatusDisplay& status);
     void MessageFromLink(const std::string& text);
+    void ShowPendingMessages();
 
     TFormOptions options_;
     TCommandLine commandLine_;
@@ -256,4 +257,6 @@ class TFormHlav : public QMainWindow {
     QString logViewerPath_;
     TDiagLog log_;
     bool enterPressed_ = false;
+    bool inTick_ = false;
+    QStringList pendingMessages_;
 };

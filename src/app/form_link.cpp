@@ -5,6 +5,7 @@
 #include <QAction>
 #include <QLabel>
 #include <QProgressBar>
+#include <QTimer>
 
 QString ColourCss(ColourRole role) {
     switch (role) {
@@ -90,6 +91,15 @@ void TFormHlav::ShowStatus(const TStatusDisplay& s) {
     CGaugeProgram->setVisible(s.gaugeVisible);
 }
 
+// The link reports from inside a tick; its boxes are shown once the tick is over.
 void TFormHlav::MessageFromLink(const std::string& text) {
-    ShowMessageBox(this, {TBoxKind::Error, QString(), QString::fromStdString(text)});
+    pendingMessages_.push_back(QString::fromStdString(text));
+    QTimer::singleShot(0, this, &TFormHlav::ShowPendingMessages);
+}
+
+void TFormHlav::ShowPendingMessages() {
+    while (!pendingMessages_.isEmpty()) {
+        const QString text = pendingMessages_.takeFirst();
+        ShowMessageBox(this, {TBoxKind::Error, QString(), text});
+    }
 }

@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QStatusBar>
 #include <QTabWidget>
 
@@ -28,6 +29,10 @@ void SetCss(QWidget* w, const QString& css) {
 } // namespace
 
 void TFormHlav::Timer1Timer() {
+    // A box opened by a step runs its own event loop; no tick may start inside one.
+    if (inTick_) return;
+    inTick_ = true;
+    const auto done = qScopeGuard([this] { inTick_ = false; });
     ++tickTotal_;
     // A deferred up-down click is applied once its quiet time has passed.
     if (page_.upDown.pending && tickTotal_ >= page_.upDown.deadline)

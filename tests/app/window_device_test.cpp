@@ -175,3 +175,27 @@ TEST_F(WindowTest, WithoutMarkerTheLogToolsStayHidden) {
     EXPECT_TRUE(form->LogPanel->isHidden());
     EXPECT_TRUE(form->LabelTest[0]->isHidden());
 }
+
+TEST_F(WindowTest, FixedPortThatCannotOpenIsReportedOnce) {
+    TFormOptions o = PlatformFormOptions({"--port", dir.filePath("no-such-tty")});
+    o.runTimer = false;
+    form = std::make_unique<TFormHlav>(std::move(o));
+    QCoreApplication::processEvents();
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_EQ(boxes[0].text, "Com opening error!");
+    Ticks(70); // quiet re-opens after that
+    QCoreApplication::processEvents();
+    EXPECT_EQ(boxes.size(), 1u);
+    EXPECT_FALSE(form->LabelSpojeni->isHidden());
+}
+
+TEST_F(WindowTest, ReadWithoutUnitEndsInARedStatus) {
+    Start();
+    form->Read();
+    Ticks(30);
+    EXPECT_EQ(form->LabelHlaseni->text(), "Read error!");
+    EXPECT_FALSE(form->LabelHlaseni->isHidden());
+    EXPECT_TRUE(form->LabelHlaseni->styleSheet().contains("red"));
+    Ticks(200);
+    EXPECT_TRUE(form->LabelHlaseni->isHidden());
+}
