@@ -14,11 +14,16 @@
 #include "model/normalise.h"
 
 #include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QProcess>
 
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
+#include <functional>
+#include <pty.h>
 #include <sstream>
+#include <unistd.h>
 
 namespace {
 
@@ -70,6 +75,44 @@ class CliEndToEnd : public ::testing::Test {
         r.code = p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
         r.out = p.readAllStandardOutput().toStdString();
         r.err = p.readAllStandardError().toStdString();
+        return r;
+    }
+
+    // Runs the program with its standard error on a terminal (a pseudo-terminal
+    // here); onErr sees the text written so far while it runs.
+    CliRun CliOnTerminal(const std::vector<std::string>& args,
+                         const std::function<void(const std::string&)>& onErr = {}) {
+        CliRun r;
+        int master = -1, slave = -1;
+        char name[256] = {};
+        if (::openpty(&master, &slave, name, nullptr, nullptr) != 0) {
+            ADD_FAILURE() << "no pseudo-terminal";
+            return r;
+        }
+        ::fcntl(master, F_SETFL, ::fcntl(master, F_GETFL) | O_NONBLOCK);
+        QStringList list{"--port", QString::fromStdString(sim.Device())};
+        for (const auto& a : args) list << QString::fromStdString(a);
+        QProcess p;
+        p.setStandardErrorFile(name);
+        p.start(ARDENTIX_CLI_PATH, list);
+        QElapsedTimer clock;
+        clock.start();
+        while (p.state() != QProcess::NotRunning && clock.elapsed() < kRunLimitMs) {
+            p.waitForFinished(10);
+            char buf[512];
+            for (ssize_t n; (n = ::read(master, buf, sizeof buf)) > 0;)
+                r.err.append(buf, size_t(n));
+            if (onErr) onErr(r.err);
+        }
+        if (p.state() != QProcess::NotRunning) {
+            p.kill();
+            p.waitForFinished();
+            ADD_FAILURE() << "ardentix-cli did not end";
+        } else {
+            r.code = p.exitCode();
+        }
+        ::close(slave);
+        ::close(master);
         return r;
     }
 
@@ -243,6 +286,40 @@ TEST_F(CliEndToEnd, AnInterruptedReadWritesNothing) {
     EXPECT_EQ(p.exitStatus(), QProcess::NormalExit);
     EXPECT_EQ(p.exitCode(), ExitInterrupted);
     EXPECT_EQ(ReadText(out), "earlier parameters");
+}
+
+TEST_F(CliEndToEnd, OnATerminalEachBlockShowsProgress) {
+    StartSim();
+    const CliRun r = CliOnTerminal({"read", "-o", dir.File("read.ign")});
+    EXPECT_EQ(r.code, ExitOk) << r.err;
+    size_t at = 0;
+    for (const char* step :
+         {"Read: 1/5", "Read: 2/5", "Read: 5/5", "Verify: 1/5", "Verify: 5/5", "Read: OK"}) {
+        const size_t found = r.err.find(step, at);
+        EXPECT_NE(found, std::string::npos) << step << " in order in:\n" << r.err;
+        if (found != std::string::npos) at = found;
+    }
+}
+
+TEST_F(CliEndToEnd, AUnitThatStopsMidProgramNamesTheBlock) {
+    // Replies come late enough to freeze the unit while the blocks go out.
+    StartSim({"--delay-ms", "30"});
+    bool paused = false;
+    const CliRun r = CliOnTerminal({"program", WriteIgn("new.ign", CliStartImage())},
+                                   [&](const std::string& err) {
+                                       if (!paused && Contains(err, "Program device: 2/5")) {
+                                           sim.Pause();
+                                           paused = true;
+                                       }
+                                   });
+    sim.Resume();
+    ASSERT_TRUE(paused) << r.err;
+    EXPECT_EQ(r.code, ExitProgramError);
+    // The header and block 1 went through; the failure names a later block.
+    const size_t at = r.err.find("Program error! (block ");
+    ASSERT_NE(at, std::string::npos) << r.err;
+    const char block = r.err[at + std::string("Program error! (block ").size()];
+    EXPECT_TRUE(block >= '2' && block <= '5') << r.err;
 }
 
 TEST_F(CliEndToEnd, MonitorPrintsThreeCsvRows) {
