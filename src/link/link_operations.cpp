@@ -222,7 +222,10 @@ void TLinkEngine::IdleTick() {
         s_.TickCounter = 0;
         SendMonitorRequest();
     }
-    if (hasLive_ && live_.savingCountdown != 0) {
+    // Once the unit counts as lost, or the port is handed away, its last
+    // "saving" report is stale and no longer renews the display.
+    const bool alive = s_.PortEnabled && s_.SilenceCounter < kSilenceLimit;
+    if (hasLive_ && alive && live_.savingCountdown != 0) {
         status_.colour = ColourRole::Normal;
         status_.text = Tr(kSavingCaption);
         status_.labelVisible = true;

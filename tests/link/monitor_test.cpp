@@ -298,6 +298,26 @@ TEST_F(LinkFixture, VersionLabelHiddenWhileNoConnectionShows) {
     EXPECT_TRUE(link.Labels().version.visible);
 }
 
+TEST_F(LinkFixture, SavingDisplayEndsWhenTheUnitIsGone) {
+    // The last packet said "saving", then the unit vanished: the display runs
+    // out like any status text instead of being renewed for ever.
+    link.HandleFrame(Packet().Word(Monitor::SavingCountdown, 500).Frame());
+    Tick(kSilenceLimit + 1);
+    ASSERT_TRUE(link.State().NoConnectionShown);
+    EXPECT_EQ(StatusText(), "Saving:");
+    Tick(kStatusTicks + 1);
+    EXPECT_FALSE(link.Status().labelVisible);
+    // A unit that answers again while saving brings the display back.
+    link.HandleFrame(Packet().Word(Monitor::SavingCountdown, 500).Frame());
+    Tick();
+    EXPECT_TRUE(link.Status().labelVisible);
+    EXPECT_EQ(link.Status().gaugeProgress, 50);
+    // Nor does a port handed to the bootloader keep it alive.
+    link.DisablePort();
+    Tick(kStatusTicks + 1);
+    EXPECT_FALSE(link.Status().labelVisible);
+}
+
 TEST_F(LinkFixture, Pickup2ChangeAsksForRefresh) {
     link.HandleFrame(Packet().Frame());
     EXPECT_EQ(observer.pickup2Changes, 0);
