@@ -68,7 +68,7 @@ std::optional<Area> targetArea(const CSheet& s) {
     else
         a.kind = skCells;
     if (a.x0 < -1 || a.y0 < -1) return std::nullopt;
-    if (!AxisOfKind(s, PartOfKind(a.kind))->Editable) return std::nullopt;
+    if (!AxisOfPart(s, PartOfKind(a.kind))->Editable) return std::nullopt;
     if (a.kind != skYHeader && !narrowCollapsed(s.X, sel.MinX, sel.MaxX, a.x0, a.xHi))
         return std::nullopt;
     if (a.kind != skXHeader && !narrowCollapsed(s.Y, sel.MinY, sel.MaxY, a.y0, a.yHi))
@@ -91,7 +91,7 @@ int storeToken(CSheet& s, const Area& a, int x, int y, const std::string& token)
     std::optional<double> v = ReadReal(token);
     int32_t* slot = ValueAt(s, x, y);
     if (!v || !slot) return 0;
-    const CAxe& axis = *AxisOfKind(s, PartOfKind(a.kind));
+    const CAxe& axis = *AxisOfPart(s, PartOfKind(a.kind));
     double raw = *v / axis.Scale;
     // Cells pasted in base units (mV for a volt axis) arrive far beyond the range.
     if (a.kind == skCells && raw > 5.0 * s.Data.Max) raw *= 0.001;
@@ -204,8 +204,8 @@ int scanGrid(CSheet& s, int matched, std::string_view t) {
             v = ReadReal(token);
         token.clear();
         if (!v) return;
-        int part = AxisKindAt(x, y);
-        CAxe* axis = AxisOfKind(s, part);
+        int part = PartAt(x, y);
+        CAxe* axis = AxisOfPart(s, part);
         int32_t* slot = ValueAt(s, x, y);
         if (!axis || !slot || !axis->Editable || !(matched & part)) return;
         *slot = RoundToRaw(*v / axis->Scale);

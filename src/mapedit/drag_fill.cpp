@@ -111,7 +111,7 @@ void FinishDrag(CTabModel& m, int tx0, int ty0, int tx1, int ty1) {
     CSheet* s = m.current();
     if (!s || d.State == kDragNone) return;
     int part = d.Y0 == -1 ? kAxisX : d.X0 == -1 ? kAxisY : kAxisData;
-    CAxe& axis = *AxisOfKind(*s, part);
+    CAxe& axis = *AxisOfPart(*s, part);
     if (!axis.Editable) return;
     Block src{d.X0, d.Y0, d.X1, d.Y1}, dst{tx0, ty0, tx1, ty1};
     if (part != kAxisY) clampRun(src.x0, src.x1, s->X.Count), clampRun(dst.x0, dst.x1, s->X.Count);

@@ -8,7 +8,7 @@ bool StartEdit(CTabModel& m, int x, int y, bool clearText, bool selectAll) {
     CSheet* s = m.current();
     if (!s) return false;
     const int32_t* value = ValueAt(*s, x, y);
-    const CAxe* axis = AxisOfKind(*s, AxisKindAt(x, y));
+    const CAxe* axis = AxisOfPart(*s, PartAt(x, y));
     if (!value || !axis || !axis->Editable) return false;
     BeginEditText(m.Edit, x, y, clearText ? std::string() : FormatValue(*value, axis->Scale));
     if (selectAll) SelectAllText(m.Edit);
@@ -27,8 +27,8 @@ void CommitEdit(CTabModel& m) {
     if (size_t comma = text.find(','); comma != std::string::npos) text[comma] = '.';
     std::erase_if(text, [](char c) { return c == ' ' || c == '\t'; });
     std::optional<double> v = ReadReal(text);
-    int kind = AxisKindAt(x, y);
-    const CAxe* axis = AxisOfKind(*s, kind);
+    int kind = PartAt(x, y);
+    const CAxe* axis = AxisOfPart(*s, kind);
     int32_t* slot = ValueAt(*s, x, y);
     if (!v || !axis || !axis->Editable || !slot) return;
     NoteChange(m, 0, ChangeBegin);

@@ -25,12 +25,12 @@ struct Lines {
     void copyLine(int from, int to) {
         axis().Values[size_t(to)] = axis().Values[size_t(from)];
         headerMark(to) = headerMark(from);
-        for (int i = 0; i < kMaxLinesOther(); ++i) {
+        for (int i = 0; i < otherCapacity(); ++i) {
             if (i < other().Count) cell(to, i) = cell(from, i);
             cellMark(to, i) = cellMark(from, i);
         }
     }
-    int kMaxLinesOther() const { return rows ? kMaxColumns : kMaxRows; }
+    int otherCapacity() const { return rows ? kMaxColumns : kMaxRows; }
     bool fullySelected(int line) {
         if (s.Sel.Kind == (rows ? skYHeader : skXHeader)) return headerMark(line) != 0;
         if (s.Sel.Kind != skCells) return false;
@@ -114,7 +114,7 @@ void DeleteSelectedLines(CTabModel& m, int axisBit) {
         // The vacated line keeps its values but no longer belongs to the selection.
         int vacated = a.Count - 1;
         l.headerMark(vacated) = 0;
-        for (int k = 0; k < l.kMaxLinesOther(); ++k) l.cellMark(vacated, k) = 0;
+        for (int k = 0; k < l.otherCapacity(); ++k) l.cellMark(vacated, k) = 0;
         a.Count -= 1;
     }
     if (!deleted) return;

@@ -15,15 +15,15 @@ int CollapsedIndexOf(CAxe& axis) {
     return axis.CollapsedIndex;
 }
 
-int AxisKindAt(int x, int y) {
+int PartAt(int x, int y) {
     if (y == -1 && x >= 0) return kAxisX;
     if (x == -1 && y >= 0) return kAxisY;
     if (x >= 0 && y >= 0) return kAxisData;
     return 0;
 }
 
-CAxe* AxisOfKind(CSheet& sheet, int kind) {
-    switch (kind) {
+CAxe* AxisOfPart(CSheet& sheet, int part) {
+    switch (part) {
     case kAxisX: return &sheet.X;
     case kAxisY: return &sheet.Y;
     case kAxisData: return &sheet.Data;
@@ -31,12 +31,12 @@ CAxe* AxisOfKind(CSheet& sheet, int kind) {
     }
 }
 
-const CAxe* AxisOfKind(const CSheet& sheet, int kind) {
-    return AxisOfKind(const_cast<CSheet&>(sheet), kind);
+const CAxe* AxisOfPart(const CSheet& sheet, int part) {
+    return AxisOfPart(const_cast<CSheet&>(sheet), part);
 }
 
 int32_t* ValueAt(CSheet& sheet, int x, int y) {
-    switch (AxisKindAt(x, y)) {
+    switch (PartAt(x, y)) {
     case kAxisX:
         return x < sheet.X.Count && size_t(x) < sheet.X.Values.size() ? &sheet.X.Values[size_t(x)]
                                                                       : nullptr;

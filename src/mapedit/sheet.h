@@ -115,11 +115,13 @@ inline constexpr int CellIndex(int col, int row) {
 // Derives CollapsedIndex from CollapsePosition and the current Count, stores and returns it.
 int CollapsedIndexOf(CAxe& axis);
 
-// The axis of a table position: X header row (y == -1), Y header column (x == -1) or cells.
-// Returns kAxisX, kAxisY or kAxisData; 0 for (-1, -1) or -2 coordinates.
-int AxisKindAt(int x, int y);
-CAxe* AxisOfKind(CSheet& sheet, int kind);
-const CAxe* AxisOfKind(const CSheet& sheet, int kind);
+// The change part of a table position: kAxisX in the X header row (y == -1),
+// kAxisY in the Y header column (x == -1), kAxisData for cells; 0 for (-1, -1)
+// or -2 coordinates.
+int PartAt(int x, int y);
+// The axis a part belongs to; nullptr for anything but one part bit.
+CAxe* AxisOfPart(CSheet& sheet, int part);
+const CAxe* AxisOfPart(const CSheet& sheet, int part);
 
 // Value slot of a table position, or nullptr when outside the used area.
 int32_t* ValueAt(CSheet& sheet, int x, int y);

@@ -14,7 +14,7 @@ void add(int32_t& v, int step) {
 // Steps every marked item of one kind within the used area; returns its part or 0.
 int stepMarked(CSheet& s, int kind, int step) {
     int part = PartOfKind(kind);
-    const CAxe* axis = AxisOfKind(s, part);
+    const CAxe* axis = AxisOfPart(s, part);
     if (!axis || !axis->Editable) return 0;
     if (kind == skXHeader) {
         for (int x = 0; x < s.X.Count; ++x)
@@ -31,7 +31,7 @@ int stepMarked(CSheet& s, int kind, int step) {
 }
 
 int kindAt(int x, int y) {
-    switch (AxisKindAt(x, y)) {
+    switch (PartAt(x, y)) {
     case kAxisX: return skXHeader;
     case kAxisY: return skYHeader;
     case kAxisData: return skCells;
@@ -72,7 +72,7 @@ void StepArrowTarget(CTabModel& m, int step) {
     if (!s) return;
     int x = m.Arrows.X, y = m.Arrows.Y;
     int kind = kindAt(x, y);
-    const CAxe* axis = AxisOfKind(*s, PartOfKind(kind));
+    const CAxe* axis = AxisOfPart(*s, PartOfKind(kind));
     int32_t* slot = ValueAt(*s, x, y);
     if (!axis || !axis->Editable || !slot) return;
     int part = PartOfKind(kind), key;
