@@ -21,10 +21,10 @@ TChannelRow MakeRow(QWidget* box, int n, bool start, int y) {
     const QString tag = QString("Palec%1%2").arg(n).arg(start ? "End" : "Zac");
     TChannelRow r;
     const char* en = start ? "Start advance" : "Maximum advance";
-    r.label = MakeLabel(box, ("Label" + tag).toLatin1().constData(), en, 8, y, 120);
-    r.lobe = MakeEditPair(box, "Edit" + tag, "UpDown" + tag, 1, 58, 1, 130, y, 40);
-    r.secondEdge = MakeCheck(box, "CheckBoxHrana" + tag, 200, y);
-    r.secondPickup = MakeCheck(box, "CheckBoxSnimac" + tag, 250, y);
+    r.label = MakeLabel(box, ("Label" + tag).toLatin1().constData(), en, 8, y, 150);
+    r.lobe = MakeEditPair(box, "Edit" + tag, "UpDown" + tag, 1, 58, 1, 160, y, 40);
+    r.secondEdge = MakeCheck(box, "CheckBoxHrana" + tag, 238, y);
+    r.secondPickup = MakeCheck(box, "CheckBoxSnimac" + tag, 290, y);
     return r;
 }
 } // namespace
@@ -46,17 +46,17 @@ void TBikePage::Build(QWidget* tab) {
     GroupBoxSpecial->setGeometry(8, 38, 670, 450);
     QWidget* g = GroupBoxSpecial;
 
-    LabelSynchro = MakeLabel(g, "LabelSynchro", "Synchronization method", 12, 26, 180);
+    LabelSynchro = MakeLabel(g, "LabelSynchro", "Synchronization method", 12, 26, 240);
     ComboBoxSynchro = new QComboBox(g);
     ComboBoxSynchro->setObjectName("ComboBoxSynchro");
-    ComboBoxSynchro->setGeometry(200, 24, 330, 24);
+    ComboBoxSynchro->setGeometry(260, 24, 380, 24);
     ComboBoxSynchro->addItems(SyncMethodTexts());
     ComboBoxSynchro->setProperty("en", SyncMethodTexts());
 
-    LabelPocPalcu = MakeLabel(g, "LabelPocPalcu", "Number of lobe at rotor", 12, 60, 180);
-    PocPalcu = MakeEditPair(g, "EditPocPalcu", "UpDownPocPalcu", 1, 58, 1, 200, 58, 40);
-    LabelPocKanalu = MakeLabel(g, "LabelPocKanalu", "Number of outputs (coils)", 300, 60, 180);
-    PocKanalu = MakeEditPair(g, "EditPocKanalu", "UpDownPocKanalu", 1, 4, 1, 490, 58, 40);
+    LabelPocPalcu = MakeLabel(g, "LabelPocPalcu", "Number of lobe at rotor", 12, 60, 240);
+    PocPalcu = MakeEditPair(g, "EditPocPalcu", "UpDownPocPalcu", 1, 58, 1, 260, 58, 40);
+    LabelPocKanalu = MakeLabel(g, "LabelPocKanalu", "Number of outputs (coils)", 340, 60, 230);
+    PocKanalu = MakeEditPair(g, "EditPocKanalu", "UpDownPocKanalu", 1, 4, 1, 580, 58, 40);
 
     LabelNasobekPalcu = MakeLabel(g, "LabelNasobekPalcu", QString(), 12, 94, 10);
     LabelNasobekPalcu->hide();
@@ -66,11 +66,13 @@ void TBikePage::Build(QWidget* tab) {
     ComboBoxNasobekPalcu->addItems(IgnitionsPerRevTexts());
     ComboBoxNasobekPalcu->setProperty("en", IgnitionsPerRevTexts());
 
-    // Column heads above the channel rows (the rows sit at x 130, 200, 250 of a box).
+    // Column heads above the channel rows (the rows sit at x 160, 238, 290 of a box).
     constexpr int kHeadY = 126;
-    LabelLobe = MakeLabel(g, "LabelLobe", "Lobe", 12 + 130, kHeadY, 60);
-    LabelHrana2 = MakeLabel(g, "LabelHrana2", "2nd Edge", 12 + 190, kHeadY, 60);
-    LabelSnimac2 = MakeLabel(g, "LabelSnimac2", "2nd Pick-up", 12 + 250, kHeadY, 80);
+    LabelLobe = MakeLabel(g, "LabelLobe", "Lobe", 12 + 150, kHeadY, 70);
+    LabelHrana2 = MakeLabel(g, "LabelHrana2", "2nd Edge", 12 + 222, kHeadY, 56);
+    LabelSnimac2 = MakeLabel(g, "LabelSnimac2", "2nd Pick-up", 12 + 280, kHeadY, 90);
+    LabelHrana2->setWordWrap(true);
+    LabelSnimac2->setWordWrap(true);
 
     for (int n = 1; n <= 4; ++n) {
         auto& ch = GroupBoxPalec[n - 1];
@@ -78,7 +80,7 @@ void TBikePage::Build(QWidget* tab) {
         ch.box->setObjectName(QString("GroupBoxPalec%1").arg(n));
         SetEnglish(ch.box, QString("Channel %1").arg(n));
         const int col = (n - 1) % 2, rowIdx = (n - 1) / 2;
-        ch.box->setGeometry(12 + col * 330, 148 + rowIdx * 100, 320, 92);
+        ch.box->setGeometry(12 + col * 330, 152 + rowIdx * 100, 322, 92);
         ch.maxAdvance = MakeRow(ch.box, n, false, 24);
         ch.startAdvance = MakeRow(ch.box, n, true, 56);
     }
