@@ -301,6 +301,15 @@ TEST_F(CliEndToEnd, OnATerminalEachBlockShowsProgress) {
     }
 }
 
+TEST_F(CliEndToEnd, ProgramEndsWhenTheUnitHasStoredTheParameters) {
+    StartSim();
+    const CliRun r = CliOnTerminal({"program", WriteIgn("new.ign", CliStartImage())});
+    EXPECT_EQ(r.code, ExitOk) << r.err;
+    const size_t saving = r.err.find("Saving: ");
+    ASSERT_NE(saving, std::string::npos) << r.err;
+    EXPECT_GT(r.err.find("Program device: OK"), saving) << r.err;
+}
+
 TEST_F(CliEndToEnd, AUnitThatStopsMidProgramNamesTheBlock) {
     // Replies come late enough to freeze the unit while the blocks go out.
     StartSim({"--delay-ms", "30"});

@@ -11,7 +11,8 @@ const char* const kCliHelp =
     "                          them; a failed read writes nothing\n"
     "  program FILE.ign        load the file as the window's Open does (defaults,\n"
     "                          the file, normalisation, pinned values), program the\n"
-    "                          unit and verify it\n"
+    "                          unit, verify it and wait until the unit has stored\n"
+    "                          the parameters\n"
     "  verify FILE.ign         load the file the same way and compare the unit with it\n"
 
     "  reset                   reset the unit\n"
@@ -67,6 +68,7 @@ const char* const kCliHelp =
     "  9    \"Reset error\"\n"
     "  10   \"Unmatched version of PC and Ignition programs!\"\n"
     "  11   \"Unmatched subversion of PC and Ignition programs!\"\n"
-    "  12   the safety limit ran out, or monitor heard nothing for --timeout seconds\n"
+    "  12   the safety limit ran out, or the unit went silent for --timeout\n"
+    "       seconds (monitor, or program waiting for the store to end)\n"
     "  130  read, program, verify or reset interrupted (nothing was written);\n"
     "       an interrupted monitor ends with 0\n";

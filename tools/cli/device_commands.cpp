@@ -51,6 +51,19 @@ int TakeUnitReservedBytes(TDeviceSession& session, TParamImage& image, TDeviceIo
     return ExitOk;
 }
 
+// After a Program the unit stores the parameters for a while; it must not lose
+// power meanwhile, so the command ends only when the unit reports the store
+// done (the window shows "Saving:" for the same reason).
+int WaitWhileSaving(TDeviceSession& session, const TCliOptions& o, TDeviceIo& io) {
+    return session.Monitor([&] {
+        const int countdown = session.Engine().Live().savingCountdown;
+        if (io.progress && countdown != 0)
+            io.err << CliText("Saving:", o.lang) << ' ' << SavingProgress(countdown) << "%\n"
+                   << std::flush;
+        return countdown != 0;
+    });
+}
+
 // Program and verify send the file as the window would after opening it.
 int RunWithFile(const TCliOptions& o, TDeviceIo io, DeviceOp op) {
     const TImageLoad loaded = OpenParamImage(o.files.at(0), LoadMode::AsOpened, o.lang);
@@ -61,7 +74,11 @@ int RunWithFile(const TCliOptions& o, TDeviceIo io, DeviceOp op) {
     TParamImage image = *loaded.image;
     if (const int code = TakeUnitReservedBytes(session, image, io); code != ExitOk) return code;
     session.Image() = image;
-    return Report(session.Run(op), io);
+    const TOperationResult r = session.Run(op);
+    if (r.exitCode == ExitOk && op == DeviceOp::Program) {
+        if (const int code = WaitWhileSaving(session, o, io); code != ExitOk) return code;
+    }
+    return Report(r, io);
 }
 
 } // namespace
@@ -106,7 +123,7 @@ int RunMonitor(const TCliOptions& o, TDeviceIo io) {
     if (o.csv) io.out << MonitorCsvHeader() << '\n' << std::flush;
     int printed = 0;
     bool versionWarned = false;
-    return session.Monitor([&] {
+    const int code = session.Monitor([&] {
         const TLiveValues& live = session.Engine().Live();
         if (!live.VersionMatches() && !versionWarned) {
             io.err << VersionMismatchText(live.firmwareVersion, live.firmwareSubVersion, tr)
@@ -118,6 +135,8 @@ int RunMonitor(const TCliOptions& o, TDeviceIo io) {
                << std::flush;
         return o.count == 0 || ++printed < o.count;
     });
+    // Interrupting is the normal end of an endless monitor.
+    return code == ExitInterrupted ? ExitOk : code;
 }
 
 int RunDeviceCommand(const TCliOptions& o, TDeviceIo io) {

@@ -188,7 +188,7 @@ int TDeviceSession::Monitor(const std::function<bool()>& onPacket) {
         if (!onPacket()) finish(ExitOk);
     };
     TLinkTicker ticker(engine_, [&] {
-        if (Interrupted()) finish(ExitOk);
+        if (Interrupted()) finish(ExitInterrupted);
     });
     ticker.Start();
     silence.start();

@@ -42,8 +42,8 @@ class TDeviceSession : private ILinkObserver {
     TOperationResult Run(DeviceOp op);
 
     // Runs the live monitor; onPacket is called for every good packet and
-    // returns false to stop.  Ends with ExitTimeout when no packet came for
-    // the time limit, ExitOk when stopped or interrupted.
+    // returns false to stop.  Ends with ExitOk when stopped, ExitTimeout when
+    // no packet came for the time limit, ExitInterrupted on a signal.
     int Monitor(const std::function<bool()>& onPacket);
 
   private:
