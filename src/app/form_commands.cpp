@@ -187,9 +187,11 @@ void TFormHlav::Open(bool presetDefault, bool actualPage) {
     r.title = "Open";
     r.filter = kFileFilter;
     r.defaultSuffix = "ign";
-    r.presetPath = presetDefault ? defaultFile_ : QString::fromStdString(settings_.iniDir);
+    if (presetDefault) dialogFile_ = defaultFile_;
+    r.presetPath = dialogFile_;
     const QString path = ShowFileDialog(this, r);
     if (path.isEmpty()) return;
+    dialogFile_ = path;
     if (settings_.firstRun) {
         settings_.firstRun = false;
         StoreSettings();
@@ -224,9 +226,11 @@ void TFormHlav::Save(bool presetDefault) {
     r.title = "Save";
     r.filter = kSaveFilter;
     r.defaultSuffix = "ign";
-    r.presetPath = presetDefault ? defaultFile_ : QString::fromStdString(settings_.iniDir);
+    if (presetDefault) dialogFile_ = defaultFile_;
+    r.presetPath = dialogFile_;
     const QString path = ShowFileDialog(this, r);
     if (path.isEmpty()) return;
+    dialogFile_ = path;
     SetLogAction("MenuSave");
     ReadActivePage();
     NormaliseImage(image_);
@@ -296,7 +300,7 @@ void TFormHlav::DropFiles(const QStringList& paths) {
         if (p.size() >= 4 && p.right(4).toLower() == ".ign") {
             // The dialogs propose the dropped name; the file is opened under
             // its real name (file names are case-sensitive here).
-            settings_.iniDir = p.toStdString();
+            dialogFile_ = p;
             LoadFile(p, PageSelection::All());
             return;
         }

@@ -31,6 +31,7 @@ bool TFormHlav::LoadFile(const QString& path, PageSelection sel) {
         UpdateCaption();
         settings_.iniDir = path.toStdString();
         settings_.file = path.toStdString();
+        dialogFile_ = path;
         AddToHistory(settings_.history, path.toStdString());
         RebuildHistoryMenu();
     }

@@ -253,6 +253,7 @@ class TFormHlav : public QMainWindow {
     bool closed_ = false;
     QString currentFile_;
     QString defaultFile_;
+    QString dialogFile_;  // the file name both file dialogs propose
     QString releaseText_; // title addition while the bootloader holds the port
     QString logViewerPath_;
     TDiagLog log_;

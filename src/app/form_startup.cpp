@@ -92,6 +92,7 @@ void TFormHlav::FormCreate() {
     LoadSettings(SettingsFilePath(), settings_);
     PlaceWindow();
     currentFile_ = QString::fromStdString(settings_.file);
+    dialogFile_ = QString::fromStdString(settings_.iniDir);
     LoadImageBackup(ImageBackupFilePath(), image_);
     RebuildHistoryMenu();
     std::optional<std::string_view> firstArg;

@@ -117,9 +117,9 @@ TEST_F(WindowTest, CtrlOnTheSaveButtonProposesTheDefaultFile) {
     Start();
     dialogAnswers = {dir.filePath("mine.ign")};
     form->Save(false);
-    QTest::mouseClick(form->SpeedButtonSave, Qt::LeftButton, Qt::ControlModifier);
     QTest::mouseClick(form->SpeedButtonSave, Qt::LeftButton);
+    QTest::mouseClick(form->SpeedButtonSave, Qt::LeftButton, Qt::ControlModifier);
     ASSERT_EQ(dialogs.size(), 3u);
-    EXPECT_EQ(dialogs[1].presetPath, QDir(dir.path()).filePath("data.ign"));
-    EXPECT_EQ(dialogs[2].presetPath, dir.filePath("mine.ign")); // the last file
+    EXPECT_EQ(dialogs[1].presetPath, dir.filePath("mine.ign")); // the last file
+    EXPECT_EQ(dialogs[2].presetPath, QDir(dir.path()).filePath("data.ign"));
 }
