@@ -270,6 +270,23 @@ TEST_F(CliEndToEnd, TheSafetyLimitEndsASlowRead) {
     EXPECT_FALSE(std::filesystem::exists(out));
 }
 
+TEST_F(CliEndToEnd, ANoisyLineNeverGivesAWrongFile) {
+    StartSim({"--drop", "0.3", "--corrupt", "0.05", "--seed", "11"});
+    const std::string state = WriteIgn("state.ign", UnitImage());
+    for (int i = 0; i < 3; ++i) {
+        const std::string out = dir.File("read" + std::to_string(i) + ".ign");
+        const CliRun r = Cli({"read", "-o", out});
+        if (r.code != ExitOk) {
+            // A clean failure in the program's own words, and no file.
+            EXPECT_TRUE(r.code == ExitReadError || r.code == ExitVerifyError) << r.err;
+            EXPECT_FALSE(std::filesystem::exists(out));
+            continue;
+        }
+        const CliRun d = Cli({"diff", out, state}, false);
+        EXPECT_EQ(d.code, ExitOk) << d.out;
+    }
+}
+
 TEST_F(CliEndToEnd, AnInterruptedReadWritesNothing) {
     StartSim({"--silent"});
     const std::string out = dir.File("read.ign");
