@@ -7,14 +7,14 @@
 
 namespace {
 
-struct CommandSpec {
+struct CommandRule {
     const char* name;
     CliCommand command;
     int files;   // exact number of file arguments
     bool output; // takes -o FILE (and needs it)
 };
 
-constexpr CommandSpec kCommands[] = {
+constexpr CommandRule kCommands[] = {
     {"help", CliCommand::Help, 0, false},       {"read", CliCommand::Read, 0, true},
     {"program", CliCommand::Program, 1, false}, {"verify", CliCommand::Verify, 1, false},
     {"reset", CliCommand::Reset, 0, false},     {"monitor", CliCommand::Monitor, 0, false},
@@ -22,7 +22,7 @@ constexpr CommandSpec kCommands[] = {
     {"show", CliCommand::Show, 1, false},       {"diff", CliCommand::Diff, 2, false},
 };
 
-const CommandSpec* FindCommand(std::string_view name) {
+const CommandRule* FindCommand(std::string_view name) {
     for (const auto& c : kCommands)
         if (name == c.name) return &c;
     return nullptr;
@@ -87,10 +87,10 @@ TCliParse Fail(std::string error) {
 }
 
 // Checks the options that belong to one command only.
-std::string CheckCommandOptions(const CommandSpec& spec, const Raw& raw) {
-    const CliCommand c = spec.command;
-    if (raw.sawOutput && !spec.output) return std::string(spec.name) + " takes no -o";
-    if (!raw.sawOutput && spec.output) return std::string(spec.name) + " needs -o FILE";
+std::string CheckCommandOptions(const CommandRule& rule, const Raw& raw) {
+    const CliCommand c = rule.command;
+    if (raw.sawOutput && !rule.output) return std::string(rule.name) + " takes no -o";
+    if (!raw.sawOutput && rule.output) return std::string(rule.name) + " needs -o FILE";
     if ((raw.sawCount || raw.sawCsv) && c != CliCommand::Monitor)
         return "--count and --csv belong to monitor";
     if (raw.sawPinned && c != CliCommand::Show && c != CliCommand::Diff)
@@ -148,17 +148,17 @@ TCliParse ParseCliOptions(const std::vector<std::string>& args) {
         o.command = CliCommand::Help;
         return {o, {}};
     }
-    const CommandSpec* spec = FindCommand(raw.words.front());
-    if (!spec) return Fail("unknown command '" + raw.words.front() + "'");
-    o.command = spec->command;
+    const CommandRule* rule = FindCommand(raw.words.front());
+    if (!rule) return Fail("unknown command '" + raw.words.front() + "'");
+    o.command = rule->command;
     o.files.assign(raw.words.begin() + 1, raw.words.end());
-    if (int(o.files.size()) != spec->files) {
-        return Fail(std::string(spec->name) + " takes " + std::to_string(spec->files) +
-                    (spec->files == 1 ? " file" : " files") + ", not " +
+    if (int(o.files.size()) != rule->files) {
+        return Fail(std::string(rule->name) + " takes " + std::to_string(rule->files) +
+                    (rule->files == 1 ? " file" : " files") + ", not " +
                     std::to_string(o.files.size()));
     }
-    if (auto error = CheckCommandOptions(*spec, raw); !error.empty()) return Fail(error);
+    if (auto error = CheckCommandOptions(*rule, raw); !error.empty()) return Fail(error);
     if (NeedsPort(o.command) && o.port.empty())
-        return Fail(std::string(spec->name) + " needs --port DEVICE");
+        return Fail(std::string(rule->name) + " needs --port DEVICE");
     return {o, {}};
 }
