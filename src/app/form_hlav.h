@@ -42,6 +42,9 @@ class TFormHlav : public QMainWindow {
     void Timer1Timer();
     void ApplyChanges(int cause, QObject* sender);
     void ShowPages(bool all);
+    // A map editor committed a change: `parts` is its change code, `sheet`
+    // the sheet's title (for the log).
+    void TabEvent(int parts, QObject* sheet);
     void ReadActivePage(); // controls of the active page -> values -> image
 
     // --- commands ---

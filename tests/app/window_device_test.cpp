@@ -2,6 +2,10 @@
 #include "window_fixture.h"
 
 #include "app/platform_options.h"
+#include "app/updown_pair.h"
+#include "files/image_backup.h"
+#include "model/defaults.h"
+#include "model/normalise.h"
 
 #include <QAction>
 #include <QLabel>
@@ -74,7 +78,15 @@ class SimWindowTest : public WindowTest {
 } // namespace
 
 TEST_F(SimWindowTest, ReadFillsTheFirmwareLabelsAndTheImage) {
-    ASSERT_TRUE(StartWithSim({}));
+    // The unit holds a setting of its own: limiter 9 700 rpm, three lobes.
+    TParamImage unit = StartupImage();
+    unit.set(Field::Limiter, 97);
+    unit.set(Field::LobeCount, 3);
+    NormaliseImage(unit);
+    const QString state = dir.filePath("unit.txt");
+    ASSERT_TRUE(SaveImageBackup(state.toStdString(), unit));
+    ASSERT_TRUE(StartWithSim({"--state", state}));
+    ASSERT_NE(form->Image().get(Field::Limiter), 97);
     EXPECT_TRUE(form->LabelCom->text().contains(QString::fromStdString(sim.Device())));
     ASSERT_TRUE(TickUntil([&] { return form->LabelSpojeni->isHidden(); }));
     form->Read();
@@ -87,6 +99,9 @@ TEST_F(SimWindowTest, ReadFillsTheFirmwareLabelsAndTheImage) {
     EXPECT_FALSE(form->Settings().firstRun); // a completed Read ends the first run
     EXPECT_TRUE(form->CurrentFile().isEmpty());
     EXPECT_FALSE(form->LabelRpm->text().isEmpty()); // the monitor runs again
+    EXPECT_EQ(form->Image().get(Field::Limiter), 97);
+    EXPECT_EQ(form->Image().get(Field::LobeCount), 3);
+    EXPECT_EQ(form->misc.Omez2.edit->text(), FormatForEdit(9700));
 }
 
 TEST_F(SimWindowTest, UnitOfAnotherVersionLeavesOnlyTheTestPage) {
@@ -199,3 +214,32 @@ TEST_F(WindowTest, ReadWithoutUnitEndsInARedStatus) {
     Ticks(200);
     EXPECT_TRUE(form->LabelHlaseni->isHidden());
 }
+
+#ifdef ARDENTIX_SIM
+TEST_F(SimWindowTest, ProgramAfterReadStoresTheEditedValueInTheUnit) {
+    const QString state = dir.filePath("unit.txt");
+    TParamImage unit = StartupImage();
+    NormaliseImage(unit);
+    ASSERT_TRUE(SaveImageBackup(state.toStdString(), unit));
+    ASSERT_TRUE(StartWithSim({"--state", state}));
+    ASSERT_TRUE(TickUntil([&] { return form->LabelSpojeni->isHidden(); }));
+    form->Read();
+    ASSERT_TRUE(TickUntil([&] {
+        return form->Link().State().Operation == doIdle &&
+               form->LabelHlaseni->text().endsWith("OK");
+    })) << form->LabelHlaseni->text().toStdString()
+        << " op " << int(form->Link().State().Operation);
+    TypeAndEnter(form->misc.Omez2.edit, "8800");
+    form->Program();
+    ASSERT_TRUE(TickUntil([&] {
+        return form->Link().State().Operation == doIdle &&
+               form->LabelHlaseni->text().startsWith("Program device:") &&
+               form->LabelHlaseni->text().endsWith("OK");
+    })) << form->LabelHlaseni->text().toStdString();
+    EXPECT_TRUE(boxes.empty());
+    sim.Stop();
+    TParamImage stored;
+    ASSERT_GT(LoadImageBackup(state.toStdString(), stored), 0);
+    EXPECT_EQ(stored.get(Field::Limiter), 88);
+}
+#endif
