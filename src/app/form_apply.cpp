@@ -111,13 +111,9 @@ void TFormHlav::TestButtonClick(int channel) {
 void TFormHlav::PageControl1Change(int index) {
     // An edit or arrow click still waiting on the page being left is applied
     // there first, so switching pages never loses it.
-    if (built_ && index != page_.activePage && !page_.refreshing && !page_.guard) {
-        const TPageValues before = values_;
-        ReadPage(page_.activePage);
-        const bool edited = !(values_ == before);
-        values_ = before;
-        if (edited || page_.upDown.pending) ApplyChanges(CauseLeaveEdit, PageControl1);
-    }
+    if (built_ && index != page_.activePage && !page_.refreshing && !page_.guard &&
+        (editTyped_ || page_.upDown.pending))
+        ApplyChanges(CauseLeaveEdit, PageControl1);
     page_.activePage = index;
     if (built_) ShowPage(index);
 }
@@ -198,6 +194,7 @@ void TFormHlav::SetLogAction(const char* action) {
 void TFormHlav::ApplyChanges(int cause, QObject* sender) {
     ++applyCount_;
     page_.upDown.pending = false; // a pending up-down value is taken along
+    editTyped_ = false;
     if (!page_.guard) {
         ReadPage(page_.activePage);
         ValuesToImage(values_, image_);

@@ -137,7 +137,8 @@ void TFormHlav::BuildMenus() {
 
 void TFormHlav::BuildComMenu() {
     auto* group = new QActionGroup(this);
-    group->setExclusive(true);
+    // A port given on the command line leaves every item unchecked.
+    group->setExclusionPolicy(QActionGroup::ExclusionPolicy::ExclusiveOptional);
     for (int i = 0; i < 31; ++i) {
         QString caption = i == 30 ? QString("Com Auto") : QString("Com %1").arg(i + 1);
         if (i < 30 && options_.comCaption) caption = options_.comCaption(i);

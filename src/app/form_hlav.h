@@ -262,5 +262,6 @@ class TFormHlav : public QMainWindow {
     TDiagLog log_;
     bool enterPressed_ = false;
     bool inTick_ = false;
+    bool editTyped_ = false; // an edit was typed into since the last apply
     QStringList pendingMessages_;
 };

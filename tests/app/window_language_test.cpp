@@ -75,6 +75,7 @@ TEST_F(WindowTest, FrenchFromTheCommandLineIsNotRestored) {
     EXPECT_TRUE(form->MenuFrench->isChecked());
     EXPECT_FALSE(form->MenuFrench->isVisible());
     EXPECT_TRUE(form->LabelCom->text().contains("/dev/null-unit"));
+    for (QAction* item : form->ComItems) EXPECT_FALSE(item->isChecked());
     form->close();
     form.reset();
     Start();

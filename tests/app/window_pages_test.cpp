@@ -175,7 +175,8 @@ TEST_F(WindowTest, BikePageShowsThePinnedSpecialSetting) {
 
 TEST_F(WindowTest, SwitchingPagesKeepsAnEditNotYetTaken) {
     Start();
-    form->misc.Omez2.edit->setText("12500");
+    form->misc.Omez2.edit->clear();
+    QTest::keyClicks(form->misc.Omez2.edit, "12500");
     form->misc.PocSynchro.updown->ClickUp();
     const int revs = form->Values().revsWithoutIgnition;
     form->SelectPage(PageBike);
