@@ -70,7 +70,7 @@ void TFormHlav::FormCreate() {
     values_ = TPageValues{};
     built_ = true;
 
-    // Presets: automatic port scan and the start-up image.
+    // The factory image until the backup of the last run replaces it.
     image_ = StartupImage();
 
     // Centred on the screen.
@@ -100,11 +100,11 @@ void TFormHlav::FormCreate() {
         options_.arguments.isEmpty() ? std::string() : options_.arguments.first().toStdString();
     if (!options_.arguments.isEmpty()) firstArg = arg0;
     settings_.language = StartupLanguage(settings_.language, firstArg);
-    link_->SetChosenPort(settings_.comPortIndex);
-    link_->SetScanPort(settings_.comScanIndex);
 
     NormaliseImage(image_);
     ClampSettings(settings_);
+    link_->SetChosenPort(settings_.comPortIndex);
+    link_->SetScanPort(settings_.comScanIndex);
     texts_ = MakeWindowTexts(Lang());
     ApplyPageTexts();
     const int page = std::clamp(settings_.activePage, 0, kPageTabCount - 1);

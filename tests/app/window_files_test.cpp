@@ -123,3 +123,18 @@ TEST_F(WindowTest, CtrlOnTheSaveButtonProposesTheDefaultFile) {
     EXPECT_EQ(dialogs[1].presetPath, dir.filePath("mine.ign")); // the last file
     EXPECT_EQ(dialogs[2].presetPath, QDir(dir.path()).filePath("data.ign"));
 }
+
+TEST_F(WindowTest, ImagePageAndPortComeBackAfterARestart) {
+    Start();
+    TypeAndEnter(form->misc.Omez2.edit, "12300");
+    form->misc.PocSynchro.edit->setText("9"); // typed, not yet taken: closing takes it
+    form->ComItems[2]->trigger();
+    form->close();
+    form.reset();
+    Start();
+    EXPECT_EQ(form->Image().get(Field::Limiter), 123);
+    EXPECT_EQ(form->Image().get(Field::RevsWithoutIgnition), 9);
+    EXPECT_EQ(form->Link().State().ChosenPort, 2);
+    EXPECT_TRUE(form->ComItems[2]->isChecked());
+    EXPECT_FALSE(form->MenuZpet->isEnabled());
+}
