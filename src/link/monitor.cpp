@@ -70,7 +70,8 @@ TLabel PickupLabel(int k, const TLiveValues& live, const TParamImage& image, con
         l.colour = ColourRole::Error;
         return l;
     }
-    if (showPolarity) l.text += negative ? ", negative polarity" : ", positive polarity";
+    if (showPolarity)
+        l.text += Translate(tr, negative ? ", negative polarity" : ", positive polarity");
     if (systemError) {
         l.text += ", " + Translate(tr, "Pick up system error                    ");
         l.colour = ColourRole::Error;
