@@ -5,6 +5,7 @@
 #include "model/presets.h"
 #include "model/sync_change.h"
 
+#include <QAction>
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
@@ -51,6 +52,15 @@ void TFormHlav::ConnectPageEvents() {
 
 bool TFormHlav::eventFilter(QObject* watched, QEvent* event) {
     auto* edit = qobject_cast<QLineEdit*>(watched);
+    if (edit && event->type() == QEvent::ShortcutOverride) {
+        // Undo and redo of the parameters win over the edit's own text undo.
+        auto* key = static_cast<QKeyEvent*>(event);
+        const QKeySequence pressed(key->modifiers() | key->key());
+        if (pressed == MenuZpet->shortcut() || pressed == MenuZnovu->shortcut()) {
+            event->ignore();
+            return true;
+        }
+    }
     if (edit && event->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent*>(event)->key();
         if (key == Qt::Key_Return || key == Qt::Key_Enter) {

@@ -3,6 +3,8 @@
 
 #include "app/updown_pair.h"
 
+#include <QApplication>
+
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
@@ -194,4 +196,16 @@ TEST_F(WindowTest, PlainPageSwitchTakesNoUndoStep) {
     form->SelectPage(PageAdvance);
     form->SelectPage(PageMisc);
     EXPECT_FALSE(form->MenuZpet->isEnabled());
+}
+
+TEST_F(WindowTest, CtrlZInAnEditUndoesTheParameterChange) {
+    Start();
+    form->show();
+    QApplication::setActiveWindow(form.get());
+    const int before = Limiter(*form);
+    TypeAndEnter(form->misc.Omez2.edit, "12000");
+    ASSERT_EQ(Limiter(*form), 12000);
+    form->misc.Omez2.edit->setFocus();
+    QTest::keyClick(form->misc.Omez2.edit, Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(Limiter(*form), before);
 }
