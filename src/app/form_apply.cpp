@@ -63,6 +63,13 @@ bool TFormHlav::eventFilter(QObject* watched, QEvent* event) {
     }
     if (edit && event->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent*>(event)->key();
+        // The arrow keys step the value as the arrows beside the edit do.
+        auto* updown = dynamic_cast<TUpDown*>(edit->property("updown").value<QObject*>());
+        if ((key == Qt::Key_Up || key == Qt::Key_Down) && updown && !updown->isHidden() &&
+            edit->isEnabled()) {
+            key == Qt::Key_Up ? updown->ClickUp() : updown->ClickDown();
+            return true;
+        }
         if (key == Qt::Key_Return || key == Qt::Key_Enter) {
             // Enter takes the value and moves on, as in a form.
             enterPressed_ = true;

@@ -6,6 +6,7 @@
 #include <QLocale>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <QVariant>
 
 #include <algorithm>
 
@@ -88,6 +89,7 @@ TEditPair MakeEditPair(QWidget* parent, const QString& editName, const QString& 
     p.updown = new TUpDown(parent, upDownName, min, max, increment);
     p.updown->move(x + width, y);
     p.updown->SetBuddy(p.edit);
+    p.edit->setProperty("updown", QVariant::fromValue(static_cast<QObject*>(p.updown)));
     p.edit->setText(FormatForEdit(p.updown->Position()));
     return p;
 }

@@ -209,3 +209,18 @@ TEST_F(WindowTest, CtrlZInAnEditUndoesTheParameterChange) {
     QTest::keyClick(form->misc.Omez2.edit, Qt::Key_Z, Qt::ControlModifier);
     EXPECT_EQ(Limiter(*form), before);
 }
+
+TEST_F(WindowTest, ArrowKeysStepLikeTheArrowButtons) {
+    Start();
+    const int before = Limiter(*form);
+    QTest::keyClick(form->misc.Omez2.edit, Qt::Key_Up);
+    QTest::keyClick(form->misc.Omez2.edit, Qt::Key_Up);
+    QTest::keyClick(form->misc.Omez2.edit, Qt::Key_Down);
+    Ticks(11);
+    EXPECT_EQ(Limiter(*form), before + 100);
+    // An edit whose arrows are hidden does not step.
+    const int retard = form->Values().retard;
+    QTest::keyClick(form->misc.Retard.edit, Qt::Key_Up);
+    Ticks(11);
+    EXPECT_EQ(form->Values().retard, retard);
+}
