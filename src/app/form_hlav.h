@@ -3,8 +3,9 @@
 // undo history and the settings.  Its work is split over several files:
 // form_build.cpp (widgets), form_startup.cpp (start and close),
 // form_tick.cpp (the 55 ms tick), form_apply.cpp (values <-> pages),
-// form_commands.cpp (menus and toolbar), form_language.cpp (texts),
-// form_link.cpp (what the link reports).
+// form_commands.cpp (menus and toolbar), form_files.cpp (loading, saving,
+// log viewer), form_language.cpp (texts), form_link.cpp (what the link
+// reports).  The pages are page_*.cpp, their rules page_rules.cpp.
 
 #include "app/form_options.h"
 #include "app/page_state.h"
