@@ -1,16 +1,27 @@
 #include "platform/serial_qt_port.h"
 
+#include <QTimer>
+
 namespace {
 // Bounds of the waits: a 102-byte frame needs about 18 ms on the wire.
 constexpr int kWriteWaitMs = 50;
 } // namespace
 
 TQtSerialPort::TQtSerialPort() {
+    // readyRead can be emitted from inside our own calls (a zero wait for
+    // input, a flush after a write), i.e. in the middle of the driver's
+    // receive poll.  The notification is therefore queued to the event loop,
+    // so the driver never handles a frame inside another one.
     QObject::connect(&port_, &QSerialPort::readyRead, [this] {
-        if (!dataArrived_ || inNotification_) return;
-        inNotification_ = true;
-        dataArrived_();
-        inNotification_ = false;
+        if (!dataArrived_ || notificationQueued_) return;
+        notificationQueued_ = true;
+        QTimer::singleShot(0, &port_, [this] {
+            notificationQueued_ = false;
+            if (!dataArrived_ || !port_.isOpen()) return;
+            inNotification_ = true;
+            dataArrived_();
+            inNotification_ = false;
+        });
     });
 }
 

@@ -22,12 +22,14 @@ class TQtSerialPort : public ISerialPort {
     bool Write(const uint8_t* data, int size) override;
     void WaitTransmitEmpty() override;
 
-    // Called from the event loop when bytes arrive, so a driver can poll at
-    // once instead of waiting for the next tick.
+    // Called from the event loop (never from inside a call on this port)
+    // when bytes arrive, so a driver can poll at once instead of waiting for
+    // the next tick.
     void SetDataArrived(std::function<void()> callback) { dataArrived_ = std::move(callback); }
 
   private:
     QSerialPort port_;
     std::function<void()> dataArrived_;
     bool inNotification_ = false;
+    bool notificationQueued_ = false;
 };

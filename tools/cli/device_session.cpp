@@ -78,6 +78,12 @@ TDeviceSession::TDeviceSession(TSessionSettings settings, std::ostream& err)
     : settings_(std::move(settings)), err_(err), engine_(image_, port_, *this) {
     engine_.SetTranslator(CliTranslator(settings_.lang));
     engine_.SetFixedDevice(settings_.device);
+    // Replies are examined as soon as they arrive rather than at the next
+    // tick, which roughly halves the time of a transfer.
+    port_.SetDataArrived([this] {
+        engine_.PollReceive();
+        NotePhase();
+    });
 }
 
 std::string TDeviceSession::Text(std::string_view english) const {
@@ -99,6 +105,15 @@ void TDeviceSession::Start(DeviceOp op) {
     case DeviceOp::Program: return engine_.StartProgram();
     case DeviceOp::Reset: return engine_.StartReset();
     }
+}
+
+// The last operation phase seen; a verify pass can start and end between two
+// ticks when replies are examined as they arrive, so both paths note it.
+void TDeviceSession::NotePhase() {
+    const TLinkState& st = engine_.State();
+    if (st.Operation == doIdle) return;
+    phase_ = st.Operation;
+    ShowProgress(st.Operation, st.BlockIndex);
 }
 
 void TDeviceSession::ShowProgress(TDeviceOperation op, int block) {
@@ -132,7 +147,7 @@ TOperationResult TDeviceSession::Run(DeviceOp op) {
     messages_.clear();
     status_ = {};
     Start(op);
-    TDeviceOperation phase = engine_.State().Operation;
+    phase_ = engine_.State().Operation;
     std::optional<TOperationResult> result;
     QEventLoop loop;
     auto finish = [&](TOperationResult r) {
@@ -145,9 +160,8 @@ TOperationResult TDeviceSession::Run(DeviceOp op) {
         const TLinkState& st = engine_.State();
         if (Interrupted()) return finish({ExitInterrupted, "interrupted"});
         if (!messages_.empty()) return finish(VersionOutcome());
-        if (st.Operation == doIdle) return finish(Outcome(op, phase));
-        phase = st.Operation;
-        ShowProgress(st.Operation, st.BlockIndex);
+        if (st.Operation == doIdle) return finish(Outcome(op, phase_));
+        NotePhase();
     });
     QTimer limit;
     limit.setSingleShot(true);

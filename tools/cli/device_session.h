@@ -47,6 +47,8 @@ class TDeviceSession : private ILinkObserver {
     int Monitor(const std::function<bool()>& onPacket);
 
   private:
+    void NotePhase();
+    TDeviceOperation phase_ = doIdle;
     void StatusChanged(const TStatusDisplay& s) override { status_ = s; }
     void ShowMessage(const std::string& m) override { messages_.push_back(m); }
     void MonitorUpdated() override;
