@@ -44,6 +44,11 @@ TFormHlav::TFormHlav(TFormOptions options) : options_(std::move(options)) {
     if (!port_) port_ = std::make_unique<TNoPort>();
     observer_ = std::make_unique<Observer>(*this);
     link_ = std::make_unique<TLinkEngine>(image_, *port_, *observer_);
+    // Replies are examined as they arrive (outside a tick), so a transfer is
+    // not held to one frame per tick.
+    port_->SetDataArrived([this] {
+        if (!inTick_) link_->PollReceive();
+    });
     link_->SetTranslator([this](std::string_view en) {
         return TrText(QString::fromUtf8(en.data(), qsizetype(en.size())), Lang()).toStdString();
     });

@@ -3,6 +3,7 @@
 // port; tests use an in-memory fake.
 
 #include <cstdint>
+#include <functional>
 #include <string>
 
 class ISerialPort {
@@ -22,4 +23,7 @@ class ISerialPort {
     virtual bool Write(const uint8_t* data, int size) = 0;
     // Waits until the transmit queue is empty (bounded by the port).
     virtual void WaitTransmitEmpty() = 0;
+    // Optional: a port that can tell when bytes arrive calls `callback` from
+    // the event loop then, so replies are examined before the next tick.
+    virtual void SetDataArrived(std::function<void()> callback) { (void)callback; }
 };

@@ -25,7 +25,9 @@ class TQtSerialPort : public ISerialPort {
     // Called from the event loop (never from inside a call on this port)
     // when bytes arrive, so a driver can poll at once instead of waiting for
     // the next tick.
-    void SetDataArrived(std::function<void()> callback) { dataArrived_ = std::move(callback); }
+    void SetDataArrived(std::function<void()> callback) override {
+        dataArrived_ = std::move(callback);
+    }
 
   private:
     QSerialPort port_;
