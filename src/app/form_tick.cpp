@@ -75,7 +75,10 @@ void TFormHlav::PaintMonitorLabels() {
         Paint(LabelKillSwitch, m.killSwitch);
         Paint(misc.LabelMonInput1In, m.input[0]);
         Paint(bike.LabelPocetProgramovani, m.programmings);
-        for (int i = 0; i < 8; ++i) Paint(LabelTest[i], m.test[i]);
+        for (int i = 0; i < 8; ++i) {
+            m.test[i].visible = debug_; // the unit's test values are for debugging only
+            Paint(LabelTest[i], m.test[i]);
+        }
         LabelVersion->setText(QString::fromStdString(m.version.text));
         LabelVersion->setVisible(m.version.visible);
         LabelEeDataErr->setVisible(m.dataError.visible);
@@ -96,7 +99,8 @@ void TFormHlav::PaintMonitorLabels() {
     }
     LabelDwellCalibError->setVisible(m.dwellCalibError.visible);
     CGaugeRpm->setVisible(!printing_);
-    for (int i = 0; i < 8; ++i) LabelTest[i]->setVisible(debug_);
+    if (!link_->HasLiveValues())
+        for (int i = 0; i < 8; ++i) LabelTest[i]->setVisible(debug_);
 }
 
 // The parameter pages and the device commands need a unit of our version.
