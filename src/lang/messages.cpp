@@ -100,6 +100,8 @@ constexpr TextSet kMessageTexts[] = {
       "Gespeicherter Anfachungs-Kalibrierwert außerhalb der Grenzen",
       "Valeur de calibrage du dwell enregistrée hors limites",
       "Uložená kalibrační hodnota buzení je mimo meze"}},
+    // The command-line monitor names the power outputs with this word.
+    {nullptr, {"Output", "Ausgang", "Sortie", "Výstup"}},
 };
 
 } // namespace
