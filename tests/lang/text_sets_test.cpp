@@ -56,6 +56,8 @@ TEST(TextSets, EveryRowHasEnglishAndEveryOtherLanguageIsTranslatedOrMarked) {
                 // A copy of the English text must say so with the marker.
                 if (row.text[lang] != kUseEnglish) {
                     EXPECT_STRNE(row.text[lang], row.text[LangEnglish]);
+                    // An empty literal is not the marker: it would blank the caption.
+                    EXPECT_STRNE(row.text[lang], "");
                 }
             }
         }
