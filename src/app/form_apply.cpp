@@ -23,6 +23,10 @@
 
 void TFormHlav::WatchEdit(QLineEdit* edit) {
     edit->installEventFilter(this);
+    // Typed text not yet taken is taken when the page is switched.
+    connect(edit, &QLineEdit::textEdited, this, [this] {
+        if (!page_.refreshing) editTyped_ = true;
+    });
 }
 
 void TFormHlav::ConnectPageEvents() {
@@ -97,7 +101,10 @@ void TFormHlav::ControlChanged(int cause, QObject* sender) {
 
 void TFormHlav::UpDownClicked(QObject* sender) {
     if (page_.refreshing || !built_) return;
-    // Quick clicks are gathered into one change.
+    // Quick clicks on one up-down are gathered into one change; a click on
+    // another control first applies the waiting one.
+    if (page_.upDown.pending && page_.upDown.sender != sender)
+        ApplyChanges(CauseUpDown, page_.upDown.sender);
     page_.upDown = {sender, true, tickTotal_ + kUpDownDelayTicks};
 }
 
@@ -252,6 +259,9 @@ void TFormHlav::UpdateUndoControls() {
 }
 
 void TFormHlav::RestoreUndoStep(const TUndoStep& step) {
+    // The restored state replaces whatever was typed or clicked but not yet taken.
+    page_.upDown.pending = false;
+    editTyped_ = false;
     image_ = step.image;
     ShowPages(false);
     if (page_.activePage != step.slotPage) SelectPage(step.switchPage);

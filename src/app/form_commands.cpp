@@ -33,6 +33,16 @@ bool CtrlHeld() {
 
 const char* const kFileFilter = "Ignition Parametrs(*.ign);;All Files (*.*)";
 const char* const kSaveFilter = "Ignition Parametrs(*.ign)";
+
+// Whether a file can be written at path (its folder exists and takes files,
+// an existing file is not read-only), asked before anything is taken from
+// the pages so a refused save changes nothing.
+bool CanWriteFile(const QString& path) {
+    const QFileInfo file(path);
+    const QFileInfo folder(file.absolutePath());
+    if (!folder.isDir() || !folder.isWritable()) return false;
+    return !file.exists() || (file.isFile() && file.isWritable());
+}
 } // namespace
 
 void TFormHlav::BuildMenus() {
@@ -232,6 +242,10 @@ void TFormHlav::Save(bool presetDefault) {
     const QString path = ShowFileDialog(this, r);
     if (path.isEmpty()) return;
     dialogFile_ = path;
+    if (!CanWriteFile(path)) {
+        ShowMessageBox(this, {TBoxKind::Error, QString(), texts_.openFileError});
+        return;
+    }
     SetLogAction("MenuSave");
     ReadActivePage();
     NormaliseImage(image_);

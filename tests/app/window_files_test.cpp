@@ -138,3 +138,21 @@ TEST_F(WindowTest, ImagePageAndPortComeBackAfterARestart) {
     EXPECT_TRUE(form->ComItems[2]->isChecked());
     EXPECT_FALSE(form->MenuZpet->isEnabled());
 }
+
+TEST_F(WindowTest, SaveThatCannotWriteKeepsParametersFileAndHistory) {
+    Start();
+    dialogAnswers = {dir.filePath("kept.ign")};
+    form->Save(false);
+    ASSERT_EQ(form->CurrentFile(), dir.filePath("kept.ign"));
+    const TParamImage before = form->Image();
+    form->misc.Omez2.edit->clear();
+    QTest::keyClicks(form->misc.Omez2.edit, "12300"); // typed, not yet taken
+    dialogAnswers = {dir.filePath("no-such-folder/x.ign")};
+    boxes.clear();
+    form->Save(false);
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_EQ(boxes[0].text, "Open file error!");
+    EXPECT_EQ(form->Image(), before);
+    EXPECT_EQ(form->CurrentFile(), dir.filePath("kept.ign"));
+    EXPECT_FALSE(form->MenuHistory[0]->isVisible());
+}

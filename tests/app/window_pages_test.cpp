@@ -224,3 +224,31 @@ TEST_F(WindowTest, ArrowKeysStepLikeTheArrowButtons) {
     Ticks(11);
     EXPECT_EQ(form->Values().retard, retard);
 }
+
+TEST_F(WindowTest, TypedValueAloneIsTakenWhenThePageIsSwitched) {
+    Start();
+    form->misc.Omez2.edit->clear();
+    QTest::keyClicks(form->misc.Omez2.edit, "12300"); // typed, never left, no arrow clicked
+    form->SelectPage(PageBike);
+    EXPECT_EQ(Limiter(*form), 12300);
+    EXPECT_EQ(form->UndoRing().current, 1);
+}
+
+TEST_F(WindowTest, ArrowOfAnotherControlAppliesThePendingArrowAtOnce) {
+    Start();
+    const int limiter = Limiter(*form);
+    const int revs = form->Values().revsWithoutIgnition;
+    const int applies = form->ApplyCount();
+    form->misc.Omez2.updown->ClickUp();
+    form->misc.PocSynchro.updown->ClickUp();
+    // No tick has passed: the first arrow's value is already in the image.
+    EXPECT_EQ(form->ApplyCount(), applies + 1);
+    EXPECT_EQ(Limiter(*form), limiter + 100);
+    // The second arrow waits for its own quiet time.
+    form->misc.PocSynchro.updown->ClickUp();
+    Ticks(kUpDownDelayTicks);
+    EXPECT_EQ(form->Image().get(Field::RevsWithoutIgnition), revs + 2);
+    const int settled = form->ApplyCount();
+    Ticks(2 * kUpDownDelayTicks);
+    EXPECT_EQ(form->ApplyCount(), settled);
+}
