@@ -52,6 +52,10 @@ void defineDataAxis(CAxe& a, const CAxisDef& d) {
     SetScaleSteps(a, d.ScaleSteps);
 }
 
+void clampScroll(CAxe& axis, int visible) {
+    axis.ScrollOffset = std::clamp(axis.ScrollOffset, 0, std::max(0, axis.Count - visible));
+}
+
 } // namespace
 
 void SetTitle(CTabModel& m, int sheet, std::string_view title, const TextWidthFn& width) {
@@ -113,6 +117,10 @@ void RequestLayout(CTabModel& m) {
     CollapsedIndexOf(s->X);
     CollapsedIndexOf(s->Y);
     UpdateVisibleCounts(m);
+    // A shorter axis (deleted lines, a smaller pasted sheet) must not leave
+    // the window showing lines beyond its count.
+    clampScroll(s->X, m.VisibleCols);
+    clampScroll(s->Y, m.VisibleRows);
     m.Redraw |= 2;
 }
 

@@ -1,5 +1,6 @@
 #include "mapedit/table_keys.h"
 
+#include "mapedit/commands.h"
 #include "mapedit/cursor.h"
 #include "mapedit/edit_buffer.h"
 #include "mapedit/in_place_edit.h"
@@ -75,7 +76,7 @@ bool TableKeyDown(CTabModel& m, TableKey key, bool shift) {
         ClearSelection(m.current()->Sel);
         m.Redraw |= 1;
         return true;
-    case TableKey::Insert: return startAtSelection(m, false);
+    case TableKey::Insert: return !shift && startAtSelection(m, false);
     case TableKey::Backspace:
     case TableKey::Delete: return startAtSelection(m, true);
     default: return move(m, key, shift);
@@ -112,4 +113,15 @@ bool BackToPreviousSheet(CTabModel& m) {
         return false;
     SelectSheet(m, m.Previous);
     return true;
+}
+
+int ShortcutCommand(TableKey key, bool shift, bool ctrl) {
+    if (key != TableKey::Insert || shift == ctrl) return -1;
+    return ctrl ? kCmdCopy : kCmdPaste;
+}
+
+int ShortcutCharCommand(char c) {
+    if (c == 3) return kCmdCopy;
+    if (c == 22) return kCmdPaste;
+    return -1;
 }

@@ -20,7 +20,15 @@ enum class TableKey {
     Delete
 };
 
-// Returns whether the key was used.
+// The editor's own clipboard keys, checked before the table's keys:
+// Ctrl+Insert copies (command 0), Shift+Insert pastes (command 2); -1 for
+// any other key.
+int ShortcutCommand(TableKey key, bool shift, bool ctrl);
+// Ctrl+C arrives as character 3 (copy), Ctrl+V as 22 (paste); -1 otherwise.
+int ShortcutCharCommand(char c);
+
+// Returns whether the key was used.  Shift+Insert is left to the paste
+// shortcut above and is not used here.
 bool TableKeyDown(CTabModel& m, TableKey key, bool shift);
 // A typed character: "+"/"-" step the selection unless "-" is typed into an
 // edit; number characters start an edit of the selected item with empty text.

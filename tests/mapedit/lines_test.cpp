@@ -1,4 +1,5 @@
 #include "editor_sheets.h"
+#include "mapedit/cursor.h"
 #include "mapedit/lines.h"
 
 #include <gtest/gtest.h>
@@ -134,4 +135,19 @@ TEST_F(Lines, DeletingStopsAtMinCount) {
     DeleteSelectedLines(f.m, kAxisY);
     EXPECT_EQ(s().Y.Count, 2);
     EXPECT_TRUE(f.events.empty());
+}
+
+TEST(DeleteColumns, ScrollOffsetIsPulledBackInsideTheShorterTable) {
+    EditorFixture f(DefineAdvanceSheet);
+    CSheet& s = f.sheet();
+    f.m.MaxVisibleCols = 10;
+    s.X.Count = 15;
+    RequestLayout(f.m);
+    ScrollIntoView(f.m, 14, -1);
+    ASSERT_EQ(s.X.ScrollOffset, 5);
+    SelectItem(s.Sel, 0, -1);
+    SelectRange(s.Sel, 2, -1);
+    DeleteSelectedLines(f.m, kAxisX);
+    EXPECT_EQ(s.X.Count, 12);
+    EXPECT_EQ(s.X.ScrollOffset, 2); // 12 columns, 10 shown
 }

@@ -1,4 +1,5 @@
 #include "editor_sheets.h"
+#include "mapedit/commands.h"
 #include "mapedit/table_keys.h"
 
 #include <gtest/gtest.h>
@@ -87,6 +88,25 @@ TEST_F(Keys, BackspaceStartsWithEmptyTextAndFixedItemsAreNotEdited) {
     TableKeyDown(f.m, TableKey::Escape, false);
     SelectItem(s().Sel, -1, 0);
     EXPECT_FALSE(TableChar(f.m, '5'));
+    EXPECT_FALSE(f.m.Edit.Active);
+}
+
+TEST_F(Keys, ClipboardShortcutsComeBeforeTheTableKeys) {
+    struct {
+        TableKey key;
+        bool shift, ctrl;
+        int command;
+    } keys[] = {{TableKey::Insert, false, true, kCmdCopy},
+                {TableKey::Insert, true, false, kCmdPaste},
+                {TableKey::Insert, false, false, -1},
+                {TableKey::Delete, true, false, -1}};
+    for (auto k : keys) EXPECT_EQ(ShortcutCommand(k.key, k.shift, k.ctrl), k.command);
+    EXPECT_EQ(ShortcutCharCommand(3), kCmdCopy);
+    EXPECT_EQ(ShortcutCharCommand(22), kCmdPaste);
+    EXPECT_EQ(ShortcutCharCommand('c'), -1);
+    // Shift+Insert is the paste shortcut, never the start of an edit.
+    SelectItem(s().Sel, 0, 0);
+    EXPECT_FALSE(TableKeyDown(f.m, TableKey::Insert, true));
     EXPECT_FALSE(f.m.Edit.Active);
 }
 
