@@ -20,15 +20,16 @@ void TAdvancePage::Build(QWidget* tab) {
     FrameAdvanceEditor->setGeometry(8, 8, 670, 420);
 
     constexpr int kRowY = 440;
-    LabelBaseAdv = MakeLabel(tab, "LabelBaseAdv", "Base advance [°]", 8, kRowY, 120);
+    // Wide enough for the German and Czech captions.
+    LabelBaseAdv = MakeLabel(tab, "LabelBaseAdv", "Base advance [°]", 8, kRowY, 160);
     LabelBaseAdv->setAutoFillBackground(true);
-    BaseAdv = MakeEditPair(tab, "EditBaseAdv", "UpDownBaseAdv", 0, 40, 1, 130, kRowY, 40);
+    BaseAdv = MakeEditPair(tab, "EditBaseAdv", "UpDownBaseAdv", 0, 40, 1, 170, kRowY, 40);
 
-    LabelCorections = MakeLabel(tab, "LabelCorections", QString(), 210, kRowY, 220);
+    LabelCorections = MakeLabel(tab, "LabelCorections", QString(), 236, kRowY, 200);
     for (int n = 1; n <= 4; ++n)
         KorAdv[n - 1] =
             MakeEditPair(tab, QString("EditKorAdv%1").arg(n), QString("UpDownKorAdv%1").arg(n), -30,
-                         30, 1, 430 + (n - 1) * 62, kRowY, 40);
+                         30, 1, 440 + (n - 1) * 62, kRowY, 40);
 }
 
 void TAdvancePage::Read(TPageValues& v) {

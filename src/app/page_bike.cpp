@@ -10,10 +10,13 @@
 #include <QLineEdit>
 
 namespace {
+// Columns of a channel row, inside its group box.
+constexpr int kLobeX = 160, kLobeW = 40, kSecondEdgeX = 240, kSecondPickupX = 302, kCheckW = 20;
+
 QCheckBox* MakeCheck(QWidget* parent, const QString& name, int x, int y) {
     auto* c = new QCheckBox(parent);
     c->setObjectName(name);
-    c->setGeometry(x, y, 20, 22);
+    c->setGeometry(x, y, kCheckW, 22);
     return c;
 }
 
@@ -22,9 +25,9 @@ TChannelRow MakeRow(QWidget* box, int n, bool start, int y) {
     TChannelRow r;
     const char* en = start ? "Start advance" : "Maximum advance";
     r.label = MakeLabel(box, ("Label" + tag).toLatin1().constData(), en, 8, y, 150);
-    r.lobe = MakeEditPair(box, "Edit" + tag, "UpDown" + tag, 1, 58, 1, 160, y, 40);
-    r.secondEdge = MakeCheck(box, "CheckBoxHrana" + tag, 238, y);
-    r.secondPickup = MakeCheck(box, "CheckBoxSnimac" + tag, 290, y);
+    r.lobe = MakeEditPair(box, "Edit" + tag, "UpDown" + tag, 1, 58, 1, kLobeX, y, kLobeW);
+    r.secondEdge = MakeCheck(box, "CheckBoxHrana" + tag, kSecondEdgeX, y);
+    r.secondPickup = MakeCheck(box, "CheckBoxSnimac" + tag, kSecondPickupX, y);
     return r;
 }
 } // namespace
@@ -66,13 +69,19 @@ void TBikePage::Build(QWidget* tab) {
     ComboBoxNasobekPalcu->addItems(IgnitionsPerRevTexts());
     ComboBoxNasobekPalcu->setProperty("en", IgnitionsPerRevTexts());
 
-    // Column heads above the channel rows (the rows sit at x 160, 238, 290 of a box).
-    constexpr int kHeadY = 126;
-    LabelLobe = MakeLabel(g, "LabelLobe", "Lobe", 12 + 150, kHeadY, 70);
-    LabelHrana2 = MakeLabel(g, "LabelHrana2", "2nd Edge", 12 + 222, kHeadY, 56);
-    LabelSnimac2 = MakeLabel(g, "LabelSnimac2", "2nd Pick-up", 12 + 280, kHeadY, 90);
-    LabelHrana2->setWordWrap(true);
-    LabelSnimac2->setWordWrap(true);
+    // Column heads above the channel rows, each centred over its column and
+    // given two lines, so the longer translations are not cut off.
+    constexpr int kHeadY = 114, kHeadH = 36, kBoxX = 12;
+    auto head = [&](QLabel*& l, const char* name, const char* en, int columnX, int columnW,
+                    int headW) {
+        l = MakeLabel(g, name, en, kBoxX + columnX + columnW / 2 - headW / 2, kHeadY, headW);
+        l->resize(headW, kHeadH);
+        l->setAlignment(Qt::AlignHCenter | Qt::AlignBottom);
+        l->setWordWrap(true);
+    };
+    head(LabelLobe, "LabelLobe", "Lobe", kLobeX, kLobeW + 16, 84);
+    head(LabelHrana2, "LabelHrana2", "2nd Edge", kSecondEdgeX, kCheckW, 64);
+    head(LabelSnimac2, "LabelSnimac2", "2nd Pick-up", kSecondPickupX, kCheckW, 64);
 
     for (int n = 1; n <= 4; ++n) {
         auto& ch = GroupBoxPalec[n - 1];

@@ -81,3 +81,32 @@ TEST_F(WindowTest, FrenchFromTheCommandLineIsNotRestored) {
     Start();
     EXPECT_EQ(form->Lang(), 0);
 }
+
+namespace {
+// Whether a label shows its whole caption: every word fits the width and,
+// for a wrapping label, all lines fit the height.
+bool CaptionFits(const QLabel* l) {
+    const QFontMetrics fm(l->font());
+    const int width = l->contentsRect().width();
+    if (!l->wordWrap()) return fm.horizontalAdvance(l->text()) <= width;
+    for (const QString& word : l->text().split(' ', Qt::SkipEmptyParts))
+        if (fm.horizontalAdvance(word) > width) return false;
+    return l->heightForWidth(width) <= l->height();
+}
+} // namespace
+
+TEST_F(WindowTest, CaptionsOfThePagesAreNotCutOffInAnyLanguage) {
+    Start();
+    for (int lang : {0, 1, 2, 3}) {
+        form->SetLanguage(lang);
+        for (int page : {PageMisc, PageBike, PageAdvance})
+            for (const QLabel* l : form->TabSheets[page]->findChildren<QLabel*>()) {
+                if (l->text().isEmpty() || l->objectName().startsWith("LabelMon") ||
+                    l->objectName() == "LabelPocetProgramovani")
+                    continue; // live labels change with every packet
+                EXPECT_TRUE(CaptionFits(l))
+                    << "language " << lang << ": " << l->objectName().toStdString() << " \""
+                    << l->text().toStdString() << "\"";
+            }
+    }
+}
