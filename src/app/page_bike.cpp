@@ -12,6 +12,7 @@
 namespace {
 // Columns of a channel row, inside its group box.
 constexpr int kLobeX = 160, kLobeW = 40, kSecondEdgeX = 240, kSecondPickupX = 302, kCheckW = 20;
+constexpr int kCheckBoxW = 14; // the box drawn at the left of a check box
 
 QCheckBox* MakeCheck(QWidget* parent, const QString& name, int x, int y) {
     auto* c = new QCheckBox(parent);
@@ -79,9 +80,9 @@ void TBikePage::Build(QWidget* tab) {
         l->setAlignment(Qt::AlignHCenter | Qt::AlignBottom);
         l->setWordWrap(true);
     };
-    head(LabelLobe, "LabelLobe", "Lobe", kLobeX, kLobeW + 16, 84);
-    head(LabelHrana2, "LabelHrana2", "2nd Edge", kSecondEdgeX, kCheckW, 64);
-    head(LabelSnimac2, "LabelSnimac2", "2nd Pick-up", kSecondPickupX, kCheckW, 64);
+    head(LabelLobe, "LabelLobe", "Lobe", kLobeX, kLobeW, 76);
+    head(LabelHrana2, "LabelHrana2", "2nd Edge", kSecondEdgeX, kCheckBoxW, 64);
+    head(LabelSnimac2, "LabelSnimac2", "2nd Pick-up", kSecondPickupX, kCheckBoxW, 64);
 
     for (int n = 1; n <= 4; ++n) {
         auto& ch = GroupBoxPalec[n - 1];

@@ -110,3 +110,29 @@ TEST_F(WindowTest, CaptionsOfThePagesAreNotCutOffInAnyLanguage) {
             }
     }
 }
+
+TEST_F(WindowTest, BikeColumnHeadsStayApartInEveryLanguage) {
+    Start();
+    auto textSpan = [](const QLabel* l) {
+        // The widest line of the head, centred in the label as it is drawn.
+        const QFontMetrics fm(l->font());
+        int widest = 0;
+        for (const QString& word : l->text().split(' ', Qt::SkipEmptyParts))
+            widest = std::max(widest, fm.horizontalAdvance(word));
+        if (fm.horizontalAdvance(l->text()) <= l->width()) widest = fm.horizontalAdvance(l->text());
+        const int centre = l->x() + l->width() / 2;
+        return std::pair{centre - widest / 2, centre + widest / 2};
+    };
+    for (int lang : {0, 1, 2, 3}) {
+        form->SetLanguage(lang);
+        const auto lobe = textSpan(form->bike.LabelLobe);
+        const auto edge = textSpan(form->bike.LabelHrana2);
+        const auto pickup = textSpan(form->bike.LabelSnimac2);
+        // A few pixels of room between neighbouring heads.
+        constexpr int kGap = 6;
+        EXPECT_LE(lobe.second + kGap, edge.first)
+            << "language " << lang << ": " << lobe.second << " " << edge.first;
+        EXPECT_LE(edge.second + kGap, pickup.first)
+            << "language " << lang << ": " << edge.second << " " << pickup.first;
+    }
+}
