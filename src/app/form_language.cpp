@@ -114,6 +114,7 @@ void TFormHlav::ApplyPageTexts() {
         for (const ComposedLabel& c : ComposedLabels())
             if (auto* l = findChild<QLabel*>(c.control))
                 l->setText(Q(ComposedLabelText(c.control, Lang())));
+    bike.FitColumnHeads();
     advance.correctionsPrefix = texts_.correctionPrefix;
     advance.UpdateStates(values_);
 }

@@ -5,14 +5,34 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFontMetrics>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+
+#include <algorithm>
 
 namespace {
 // Columns of a channel row, inside its group box.
 constexpr int kLobeX = 160, kLobeW = 40, kSecondEdgeX = 240, kSecondPickupX = 302, kCheckW = 20;
 constexpr int kCheckBoxW = 14; // the box drawn at the left of a check box
+constexpr int kBoxX = 12;      // left of the channel group boxes
+constexpr int kHeadY = 114, kHeadH = 36;
+
+// A head centred over its column: one line when the caption is short, else
+// just wide enough for its longest word, so it wraps between words.
+void FitHead(QLabel* l, int centre) {
+    constexpr int kOneLineMax = 64, kMargin = 4;
+    const QFontMetrics fm(l->font());
+    int w = fm.horizontalAdvance(l->text());
+    if (w > kOneLineMax) {
+        w = 0;
+        for (const QString& word : l->text().split(' ', Qt::SkipEmptyParts))
+            w = std::max(w, fm.horizontalAdvance(word));
+    }
+    w += kMargin;
+    l->setGeometry(centre - w / 2, kHeadY, w, kHeadH);
+}
 
 QCheckBox* MakeCheck(QWidget* parent, const QString& name, int x, int y) {
     auto* c = new QCheckBox(parent);
@@ -70,19 +90,16 @@ void TBikePage::Build(QWidget* tab) {
     ComboBoxNasobekPalcu->addItems(IgnitionsPerRevTexts());
     ComboBoxNasobekPalcu->setProperty("en", IgnitionsPerRevTexts());
 
-    // Column heads above the channel rows, each centred over its column and
-    // given two lines, so the longer translations are not cut off.
-    constexpr int kHeadY = 114, kHeadH = 36, kBoxX = 12;
-    auto head = [&](QLabel*& l, const char* name, const char* en, int columnX, int columnW,
-                    int headW) {
-        l = MakeLabel(g, name, en, kBoxX + columnX + columnW / 2 - headW / 2, kHeadY, headW);
-        l->resize(headW, kHeadH);
+    // Column heads above the channel rows (sized by FitColumnHeads).
+    auto head = [&](QLabel*& l, const char* name, const char* en) {
+        l = MakeLabel(g, name, en, 0, kHeadY, 64);
         l->setAlignment(Qt::AlignHCenter | Qt::AlignBottom);
         l->setWordWrap(true);
     };
-    head(LabelLobe, "LabelLobe", "Lobe", kLobeX, kLobeW, 76);
-    head(LabelHrana2, "LabelHrana2", "2nd Edge", kSecondEdgeX, kCheckBoxW, 64);
-    head(LabelSnimac2, "LabelSnimac2", "2nd Pick-up", kSecondPickupX, kCheckBoxW, 64);
+    head(LabelLobe, "LabelLobe", "Lobe");
+    head(LabelHrana2, "LabelHrana2", "2nd Edge");
+    head(LabelSnimac2, "LabelSnimac2", "2nd Pick-up");
+    FitColumnHeads();
 
     for (int n = 1; n <= 4; ++n) {
         auto& ch = GroupBoxPalec[n - 1];
@@ -159,6 +176,12 @@ void TBikePage::Show(const TPageValues& v) {
                 c.startAdvSecondPickup);
     }
     ComboBoxNasobekPalcu->setCurrentIndex(IgnitionsIndexForCode(v.ignitionsCode));
+}
+
+void TBikePage::FitColumnHeads() {
+    FitHead(LabelLobe, kBoxX + kLobeX + kLobeW / 2);
+    FitHead(LabelHrana2, kBoxX + kSecondEdgeX + kCheckBoxW / 2);
+    FitHead(LabelSnimac2, kBoxX + kSecondPickupX + kCheckBoxW / 2);
 }
 
 void TBikePage::UpdateStates(const TPageValues& v) {

@@ -84,6 +84,8 @@ struct TBikePage {
     void UpdateStates(const TPageValues& v);
     std::vector<TEditPair*> Pairs();
     std::vector<QCheckBox*> CheckBoxes();
+    // Sizes the column heads to their captions (after a language switch).
+    void FitColumnHeads();
 };
 
 struct TAdvancePage {
