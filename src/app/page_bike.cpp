@@ -22,7 +22,7 @@ constexpr int kHeadY = 114, kHeadH = 36;
 // A head centred over its column: one line when the caption is short, else
 // just wide enough for its longest word, so it wraps between words.
 void FitHead(QLabel* l, int centre) {
-    constexpr int kOneLineMax = 64, kMargin = 4;
+    constexpr int kOneLineMax = 54, kMargin = 4; // columns are 62 apart
     const QFontMetrics fm(l->font());
     int w = fm.horizontalAdvance(l->text());
     if (w > kOneLineMax) {
