@@ -166,12 +166,8 @@ void TFormHlav::ChoosePort(int index) {
 }
 
 void TFormHlav::UpdateCaption() {
-    QString title = "  Programming of Ardentix unit";
-    if (!link_ || link_->State().PortEnabled)
-        title += QString(7, ' ') + currentFile_;
-    else
-        title += releaseText_;
-    setWindowTitle(title);
+    const bool released = link_ && !link_->State().PortEnabled;
+    setWindowTitle(ComposeWindowTitle(currentFile_, released ? releaseText_ : QString()));
 }
 
 // --- file commands ---

@@ -12,6 +12,12 @@ QString TrText(const QString& english, int lang) {
     return QString::fromUtf8(t.data(), qsizetype(t.size()));
 }
 
+QString ComposeWindowTitle(const QString& file, const QString& release) {
+    QString title = "  Programming of Ardentix unit" + QString(7, ' ') + file;
+    if (!release.isEmpty()) title += QString(3, ' ') + release;
+    return title;
+}
+
 TWindowTexts MakeWindowTexts(int lang) {
     lang = ValidLang(lang);
     auto tr = [lang](const char* en) { return TrText(QString::fromUtf8(en), lang); };

@@ -23,5 +23,9 @@ struct TWindowTexts {
 // Fills every text for language `lang`.
 TWindowTexts MakeWindowTexts(int lang);
 
+// The window title: the program's title and the file in use, and while the
+// boot loader holds the port its notice (`release` is empty otherwise).
+QString ComposeWindowTitle(const QString& file, const QString& release);
+
 // A caption in language `lang`; the English text when no table knows it.
 QString TrText(const QString& english, int lang);

@@ -243,3 +243,20 @@ TEST_F(SimWindowTest, ProgramAfterReadStoresTheEditedValueInTheUnit) {
     EXPECT_EQ(stored.get(Field::Limiter), 88);
 }
 #endif
+
+TEST_F(WindowTest, ReleasedPortKeepsTheFileInTheTitle) {
+    Start();
+    dialogAnswers = {dir.filePath("bike.ign")};
+    form->Save(false);
+    const QString base =
+        "  Programming of Ardentix unit" + QString(7, ' ') + dir.filePath("bike.ign");
+    ASSERT_EQ(form->windowTitle(), base);
+    const int port = form->Link().State().PortInUse();
+    form->BootloaderMessage(port, kBootloaderRelease);
+    Ticks(12);
+    ASSERT_FALSE(form->Link().State().PortEnabled);
+    EXPECT_EQ(form->windowTitle().toStdString(),
+              (base + "   " + "  (Disconnected by bootloader)").toStdString());
+    form->BootloaderMessage(port, kBootloaderDone);
+    EXPECT_EQ(form->windowTitle(), base);
+}
