@@ -238,6 +238,15 @@ void TFormHlav::ApplyChanges(int cause, QObject* sender) {
     UndoSnapshot();
 }
 
+// A map editor committed a change: its parts are the cause and the sheet is
+// the source in the log.  Changes reported while the window is still being
+// built are picked up by the first show.
+void TFormHlav::TabEvent(int parts, QObject* sheet) {
+    if (!built_) return;
+    SetLogAction("TabEvent");
+    ApplyChanges(parts, sheet);
+}
+
 // --- undo and redo ---
 
 void TFormHlav::ProgramAfterChange() {

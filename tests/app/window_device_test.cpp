@@ -8,10 +8,12 @@
 #include "model/normalise.h"
 
 #include <QAction>
+
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTabWidget>
+#include <functional>
 
 #ifdef ARDENTIX_SIM
 #include "sim_process.h"
@@ -259,4 +261,72 @@ TEST_F(WindowTest, ReleasedPortKeepsTheFileInTheTitle) {
               (base + "   " + "  (Disconnected by bootloader)").toStdString());
     form->BootloaderMessage(port, kBootloaderDone);
     EXPECT_EQ(form->windowTitle(), base);
+}
+
+namespace {
+// The head line of the last record of the diagnostic log, from "ACTION=" on.
+std::string LastLogAction() {
+    QFile f(qEnvironmentVariable("XDG_DATA_HOME") + "/IGN_KVOR4_v97.log");
+    if (!f.open(QIODevice::ReadOnly)) return {};
+    const QByteArray all = f.readAll();
+    const qsizetype head = all.lastIndexOf("<LOG TIME=");
+    if (head < 0) return {};
+    const QByteArray line = all.mid(head, all.indexOf('\n', head) - head);
+    return line.mid(line.indexOf("ACTION=")).toStdString();
+}
+} // namespace
+
+TEST_F(WindowTest, LogRecordsNameTheActionSourceAndCause) {
+    const QString config = qEnvironmentVariable("XDG_CONFIG_HOME");
+    QDir().mkpath(config);
+    QFile marker(config + "/njus_iddcl.gkf");
+    ASSERT_TRUE(marker.open(QIODevice::WriteOnly));
+    marker.write("WOYE_NPZTON\n");
+    marker.close();
+    Start();
+    ASSERT_TRUE(form->DebugMode());
+    auto type = [this](const char* text) {
+        form->misc.Omez2.edit->clear();
+        QTest::keyClicks(form->misc.Omez2.edit, text); // typed, not yet taken
+    };
+    QObject sheet;
+    sheet.setObjectName("Advance");
+    const struct {
+        const char* what;
+        std::function<void()> act;
+        std::string expected;
+    } cases[] = {
+        {"Enter", [&] { TypeAndEnter(form->misc.Omez2.edit, "12300"); },
+         "ACTION=FormFinalise  SOURCE=EditOmez2 SOURC_INT=1>"},
+        {"arrow",
+         [&] {
+             form->misc.Omez2.updown->ClickUp();
+             Ticks(kUpDownDelayTicks);
+         },
+         "ACTION=FormFinalise  SOURCE=UpDownOmez2 SOURC_INT=3>"},
+        {"map editor",
+         [&] {
+             type("9000");
+             form->TabEvent(4, &sheet);
+         },
+         "ACTION=TabEvent  SOURCE=Advance SOURC_INT=4>"},
+        // The commands keep the source the last change left.
+        {"save",
+         [&] {
+             type("9500");
+             dialogAnswers = {dir.filePath("log.ign")};
+             form->Save(false);
+         },
+         "ACTION=MenuSave  SOURCE=Advance SOURC_INT=0>"},
+        {"verify",
+         [&] {
+             type("9600");
+             form->Verify();
+         },
+         "ACTION=MenuVerify  SOURCE=Advance SOURC_INT=0>"},
+    };
+    for (const auto& c : cases) {
+        c.act();
+        EXPECT_EQ(LastLogAction(), c.expected) << c.what;
+    }
 }
