@@ -156,3 +156,27 @@ TEST_F(WindowTest, SaveThatCannotWriteKeepsParametersFileAndHistory) {
     EXPECT_EQ(form->CurrentFile(), dir.filePath("kept.ign"));
     EXPECT_FALSE(form->MenuHistory[0]->isVisible());
 }
+
+TEST_F(WindowTest, CommandsForTheActualPageTouchOnlyItsGroup) {
+    Start();
+    TypeAndEnter(form->misc.Omez2.edit, "9000");
+    form->SelectPage(PageAdvance);
+    TypeAndEnter(form->advance.BaseAdv.edit, "5");
+    ASSERT_EQ(form->Image().get(Field::BaseAdvance), 5);
+
+    // A full file opened for the Advance Map page brings only its fields.
+    TParamImage full = StartupImage();
+    full.set(Field::Limiter, 123);
+    full.set(Field::BaseAdvance, 20);
+    dialogAnswers = {WriteIgn(dir.filePath("full.ign"), full)};
+    form->Open(false, true);
+    EXPECT_EQ(form->Image().get(Field::BaseAdvance), 20);
+    EXPECT_EQ(form->Image().get(Field::Limiter), 90);
+
+    // New for the Miscellaneous page resets the limiter, not the base advance.
+    form->SelectPage(PageMisc);
+    form->New(true);
+    EXPECT_EQ(form->Image().get(Field::Limiter), StartupImage().get(Field::Limiter));
+    EXPECT_EQ(form->Image().get(Field::BaseAdvance), 20);
+    EXPECT_EQ(form->windowTitle(), "  Programming of Ardentix unit" + QString(7, ' '));
+}
