@@ -97,6 +97,9 @@ bool CaptionFits(const QLabel* l) {
 
 TEST_F(WindowTest, CaptionsOfThePagesAreNotCutOffInAnyLanguage) {
     Start();
+    form->SelectPage(PageBike);
+    TypeAndEnter(form->bike.PocKanalu.edit, "4"); // the longest corrections caption
+    form->SelectPage(PageMisc);
     for (int lang : {0, 1, 2, 3}) {
         form->SetLanguage(lang);
         for (int page : {PageMisc, PageBike, PageAdvance})
