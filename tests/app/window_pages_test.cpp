@@ -252,3 +252,43 @@ TEST_F(WindowTest, ArrowOfAnotherControlAppliesThePendingArrowAtOnce) {
     Ticks(2 * kUpDownDelayTicks);
     EXPECT_EQ(form->ApplyCount(), settled);
 }
+
+TEST_F(WindowTest, EveryEditTakesExactlyItsRangeAndStepsByItsIncrement) {
+    Start();
+    auto& b = form->bike;
+    const struct {
+        const char* name;
+        TEditPair& pair;
+        int min, max, inc;
+    } cases[] = {
+        {"limiter", form->misc.Omez2, 999, 25000, 100},
+        {"start limiter", form->misc.StartLimiter, 1000, 25000, 100},
+        {"clutch time", form->misc.ClutchTime, 0, 2500, 10},
+        {"clutch pause", form->misc.ClutchPause, 0, 2500, 10},
+        {"retard", form->misc.Retard, 0, 25, 1},
+        {"revolutions", form->misc.PocSynchro, 0, 40, 1},
+        {"lobes", b.PocPalcu, 1, 58, 1},
+        {"outputs", b.PocKanalu, 1, 4, 1},
+        {"lobe 1 max", b.GroupBoxPalec[0].maxAdvance.lobe, 1, 58, 1},
+        {"lobe 4 start", b.GroupBoxPalec[3].startAdvance.lobe, 1, 58, 1},
+        {"base advance", form->advance.BaseAdv, 0, 40, 1},
+        {"correction 1", form->advance.KorAdv[0], -30, 30, 1},
+        {"correction 4", form->advance.KorAdv[3], -30, 30, 1},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        c.pair.Show(c.min);
+        c.pair.edit->setText(QString::number(c.max));
+        EXPECT_EQ(c.pair.Read(), c.max);
+        for (int outside : {c.max + 1, c.min - 1}) {
+            c.pair.edit->setText(QString::number(outside));
+            EXPECT_EQ(c.pair.Read(), c.max);
+        }
+        c.pair.Show(c.min);
+        c.pair.updown->ClickUp();
+        EXPECT_EQ(c.pair.Read(), c.min + c.inc);
+        c.pair.Show(c.max);
+        c.pair.updown->ClickUp();
+        EXPECT_EQ(c.pair.Read(), c.max);
+    }
+}
