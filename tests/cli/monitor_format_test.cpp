@@ -74,7 +74,7 @@ TEST(CliMonitorFormat, LineJoinsTheTranslatedLabels) {
             EXPECT_EQ(parts[11], "Output 2 = YES");
         } else {
             EXPECT_EQ(parts[2], "Vorzündung 1 = 12 [°]");
-            EXPECT_EQ(parts[11], "Output 2 = JA");
+            EXPECT_EQ(parts[11], "Ausgang 2 = JA");
         }
     }
 }
