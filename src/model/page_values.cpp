@@ -57,70 +57,78 @@ const FieldDesc* const kDwellFields[] = {&Field::DwellMode,       &Field::DwellT
                                          &Field::DwellCorrection, &Field::DwellDynamic,
                                          &Field::DwellMaxTime,    &Field::DwellLobeMaxSpeed};
 
-void ReadMisc(const TParamImage& img, TPageValues& v) {
-    v.limiter = Display(img, Field::Limiter);
-    v.startLimiter = Display(img, Field::StartLimiter);
-    v.clutchTime = Display(img, Field::ClutchTime);
-    v.clutchPause = Display(img, Field::ClutchPause);
-    v.retard = Display(img, Field::Retard);
-    v.revsWithoutIgnition = Display(img, Field::RevsWithoutIgnition);
-    v.loadSensor = Display(img, Field::LoadSensor);
-    v.dwellMode = Display(img, Field::DwellMode);
-    v.dwellTime = Display(img, Field::DwellTime);
-    v.dwellCorrection = Display(img, Field::DwellCorrection);
-    v.dwellDynamic = Display(img, Field::DwellDynamic);
-    v.dwellMaxTime = Display(img, Field::DwellMaxTime);
-    v.dwellLobeMaxSpeed = Display(img, Field::DwellLobeMaxSpeed);
-    v.minDischarge = Display(img, Field::MinDischarge);
-    v.tpsLow = Display(img, Field::TpsLow);
-    v.tpsHigh = Display(img, Field::TpsHigh);
-    v.iapPressure1 = Display(img, Field::IapPressure1);
-    v.iapVoltage1 = Display(img, Field::IapVoltage1);
-    v.iapPressure2 = Display(img, Field::IapPressure2);
-    v.iapVoltage2 = Display(img, Field::IapVoltage2);
-    v.inputsNeutralStand = Display(img, Field::InputsNeutralStand);
-    v.input1Function = Display(img, Field::Input1Function);
-    v.input2Function = Display(img, Field::Input2Function);
+// Every single-value field and the member that holds it; one table serves
+// both directions, so a field cannot be read from one place and stored to
+// another.
+struct ScalarBinding {
+    const FieldDesc* field;
+    int TPageValues::*value;
+};
+const ScalarBinding kScalars[] = {
+    // Miscellaneous
+    {&Field::Limiter, &TPageValues::limiter},
+    {&Field::StartLimiter, &TPageValues::startLimiter},
+    {&Field::ClutchTime, &TPageValues::clutchTime},
+    {&Field::ClutchPause, &TPageValues::clutchPause},
+    {&Field::Retard, &TPageValues::retard},
+    {&Field::RevsWithoutIgnition, &TPageValues::revsWithoutIgnition},
+    {&Field::LoadSensor, &TPageValues::loadSensor},
+    {&Field::DwellMode, &TPageValues::dwellMode},
+    {&Field::DwellTime, &TPageValues::dwellTime},
+    {&Field::DwellCorrection, &TPageValues::dwellCorrection},
+    {&Field::DwellDynamic, &TPageValues::dwellDynamic},
+    {&Field::DwellMaxTime, &TPageValues::dwellMaxTime},
+    {&Field::DwellLobeMaxSpeed, &TPageValues::dwellLobeMaxSpeed},
+    {&Field::MinDischarge, &TPageValues::minDischarge},
+    {&Field::TpsLow, &TPageValues::tpsLow},
+    {&Field::TpsHigh, &TPageValues::tpsHigh},
+    {&Field::IapPressure1, &TPageValues::iapPressure1},
+    {&Field::IapVoltage1, &TPageValues::iapVoltage1},
+    {&Field::IapPressure2, &TPageValues::iapPressure2},
+    {&Field::IapVoltage2, &TPageValues::iapVoltage2},
+    {&Field::InputsNeutralStand, &TPageValues::inputsNeutralStand},
+    {&Field::Input1Function, &TPageValues::input1Function},
+    {&Field::Input2Function, &TPageValues::input2Function},
+    // Bike
+    {&Field::BikeCode, &TPageValues::bikeCode},
+    {&Field::TachoPulses, &TPageValues::tachoPulses},
+    {&Field::TachoCorrection, &TPageValues::tachoCorrection},
+    {&Field::Pickup1Polarity, &TPageValues::pickup1Polarity},
+    {&Field::Pickup2Polarity, &TPageValues::pickup2Polarity},
+    {&Field::PickupsInterchanged, &TPageValues::pickupsInterchanged},
+    {&Field::NoLobeCheck, &TPageValues::noPolarityCheck},
+    {&Field::InterlockInput, &TPageValues::interlockInput},
+    {&Field::SparkBeforeLobe, &TPageValues::sparkBeforeLobe},
+    {&Field::LowerAdvanceAtStart, &TPageValues::lowerAdvanceAtStart},
+    {&Field::SpecialDwellStart, &TPageValues::specialDwellStart},
+    {&Field::SyncMethod, &TPageValues::syncMethod},
+    {&Field::LobeCount, &TPageValues::lobeCount},
+    {&Field::OutputCount, &TPageValues::outputCount},
+    {&Field::IgnitionsPerRev, &TPageValues::ignitionsCode},
+    // Advance map
+    {&Field::AdvMapMode, &TPageValues::advMapMode},
+    {&Field::BaseAdvance, &TPageValues::baseAdvance},
+    // Servo
+    {&Field::ServoEnabled, &TPageValues::servoEnabled},
+    {&Field::ServoPercent, &TPageValues::servoPercent},
+    {&Field::ServoHysteresis, &TPageValues::servoHysteresis},
+    {&Field::ServoOffPosition, &TPageValues::servoOffPosition},
+    {&Field::ServoMapMode, &TPageValues::servoMapMode},
+    // Test
+    {&Field::TestSpeed, &TPageValues::testSpeed},
+    {&Field::ServoTestTime, &TPageValues::servoTestTime},
+};
+
+// The multi-value fields, visited the same way in both directions.
+template <typename Values, typename Visit>
+void ForEachArray(Values& v, Visit visit) {
+    visit(Field::Compensation, v.compensation);
+    visit(Field::AdvLoadAxis, v.advLoadAxis);
+    visit(Field::CylCorrection, v.cylCorrection);
+    visit(Field::ServoLoadAxis, v.servoLoadAxis);
 }
 
-void StoreMisc(const TPageValues& v, TParamImage& img) {
-    Store(img, Field::Limiter, v.limiter);
-    Store(img, Field::StartLimiter, v.startLimiter);
-    Store(img, Field::ClutchTime, v.clutchTime);
-    Store(img, Field::ClutchPause, v.clutchPause);
-    Store(img, Field::Retard, v.retard);
-    Store(img, Field::RevsWithoutIgnition, v.revsWithoutIgnition);
-    Store(img, Field::LoadSensor, v.loadSensor);
-    // This edition offers no dwell settings: the dwell bytes are always stored as 0.
-    for (const FieldDesc* f : kDwellFields) img.set(*f, 0);
-    Store(img, Field::MinDischarge, v.minDischarge);
-    Store(img, Field::TpsLow, v.tpsLow);
-    Store(img, Field::TpsHigh, v.tpsHigh);
-    Store(img, Field::IapPressure1, v.iapPressure1);
-    Store(img, Field::IapVoltage1, v.iapVoltage1);
-    Store(img, Field::IapPressure2, v.iapPressure2);
-    Store(img, Field::IapVoltage2, v.iapVoltage2);
-    Store(img, Field::InputsNeutralStand, v.inputsNeutralStand);
-    Store(img, Field::Input1Function, v.input1Function);
-    Store(img, Field::Input2Function, v.input2Function);
-}
-
-void ReadBike(const TParamImage& img, TPageValues& v) {
-    v.bikeCode = Display(img, Field::BikeCode);
-    v.tachoPulses = Display(img, Field::TachoPulses);
-    v.tachoCorrection = Display(img, Field::TachoCorrection);
-    v.pickup1Polarity = Display(img, Field::Pickup1Polarity);
-    v.pickup2Polarity = Display(img, Field::Pickup2Polarity);
-    v.pickupsInterchanged = Display(img, Field::PickupsInterchanged);
-    v.noPolarityCheck = Display(img, Field::NoLobeCheck);
-    v.interlockInput = Display(img, Field::InterlockInput);
-    v.sparkBeforeLobe = Display(img, Field::SparkBeforeLobe);
-    v.lowerAdvanceAtStart = Display(img, Field::LowerAdvanceAtStart);
-    v.specialDwellStart = Display(img, Field::SpecialDwellStart);
-    ReadArray(img, Field::Compensation, v.compensation);
-    v.syncMethod = Display(img, Field::SyncMethod);
-    v.lobeCount = Display(img, Field::LobeCount);
-    v.outputCount = std::clamp(Display(img, Field::OutputCount), 1, 4);
+void ReadChannels(const TParamImage& img, TPageValues& v) {
     for (int ch = 0; ch < 4; ++ch) {
         const int maxRef = img.get(Field::MaxAdvTrigger, ch);
         const int startRef = img.get(Field::StartAdvTrigger, ch);
@@ -128,25 +136,9 @@ void ReadBike(const TParamImage& img, TPageValues& v) {
                           Flag(maxRef, kLobeSecondPickup), startRef & kLobeNumberMask,
                           Flag(startRef, kLobeSecondEdge), Flag(startRef, kLobeSecondPickup)};
     }
-    v.ignitionsCode = Display(img, Field::IgnitionsPerRev);
 }
 
-void StoreBike(const TPageValues& v, TParamImage& img) {
-    Store(img, Field::BikeCode, v.bikeCode);
-    Store(img, Field::TachoPulses, v.tachoPulses);
-    Store(img, Field::TachoCorrection, v.tachoCorrection);
-    Store(img, Field::Pickup1Polarity, v.pickup1Polarity);
-    Store(img, Field::Pickup2Polarity, v.pickup2Polarity);
-    Store(img, Field::PickupsInterchanged, v.pickupsInterchanged);
-    Store(img, Field::NoLobeCheck, v.noPolarityCheck);
-    Store(img, Field::InterlockInput, v.interlockInput);
-    Store(img, Field::SparkBeforeLobe, v.sparkBeforeLobe);
-    Store(img, Field::LowerAdvanceAtStart, v.lowerAdvanceAtStart);
-    Store(img, Field::SpecialDwellStart, v.specialDwellStart);
-    StoreArray(img, Field::Compensation, v.compensation);
-    Store(img, Field::SyncMethod, v.syncMethod);
-    Store(img, Field::LobeCount, v.lobeCount);
-    Store(img, Field::OutputCount, v.outputCount);
+void StoreChannels(const TPageValues& v, TParamImage& img) {
     for (int ch = 0; ch < 4; ++ch) {
         const TChannelValues& c = v.channels[ch];
         img.set(Field::MaxAdvTrigger, ch,
@@ -154,39 +146,6 @@ void StoreBike(const TPageValues& v, TParamImage& img) {
         img.set(Field::StartAdvTrigger, ch,
                 LobeRef(c.startAdvLobe, c.startAdvSecondEdge, c.startAdvSecondPickup));
     }
-    Store(img, Field::IgnitionsPerRev, v.ignitionsCode);
-}
-
-void ReadAdvance(const TParamImage& img, TPageValues& v) {
-    v.advMapMode = Display(img, Field::AdvMapMode);
-    v.baseAdvance = Display(img, Field::BaseAdvance);
-    ReadArray(img, Field::AdvLoadAxis, v.advLoadAxis);
-    ReadArray(img, Field::CylCorrection, v.cylCorrection);
-}
-
-void StoreAdvance(const TPageValues& v, TParamImage& img) {
-    Store(img, Field::AdvMapMode, v.advMapMode);
-    Store(img, Field::BaseAdvance, v.baseAdvance);
-    StoreArray(img, Field::AdvLoadAxis, v.advLoadAxis);
-    StoreArray(img, Field::CylCorrection, v.cylCorrection);
-}
-
-void ReadServo(const TParamImage& img, TPageValues& v) {
-    v.servoEnabled = Display(img, Field::ServoEnabled);
-    v.servoPercent = Display(img, Field::ServoPercent);
-    v.servoHysteresis = Display(img, Field::ServoHysteresis);
-    v.servoOffPosition = Display(img, Field::ServoOffPosition);
-    v.servoMapMode = Display(img, Field::ServoMapMode);
-    ReadArray(img, Field::ServoLoadAxis, v.servoLoadAxis);
-}
-
-void StoreServo(const TPageValues& v, TParamImage& img) {
-    Store(img, Field::ServoEnabled, v.servoEnabled);
-    Store(img, Field::ServoPercent, v.servoPercent);
-    Store(img, Field::ServoHysteresis, v.servoHysteresis);
-    Store(img, Field::ServoOffPosition, v.servoOffPosition);
-    Store(img, Field::ServoMapMode, v.servoMapMode);
-    StoreArray(img, Field::ServoLoadAxis, v.servoLoadAxis);
 }
 
 void ReadPowerOut(const TParamImage& img, TPageValues& v) {
@@ -216,13 +175,11 @@ void StorePowerOut(const TPageValues& v, TParamImage& img) {
 } // namespace
 
 void ImageToValues(const TParamImage& img, TPageValues& v) {
-    ReadMisc(img, v);
-    ReadBike(img, v);
-    ReadAdvance(img, v);
-    ReadServo(img, v);
+    for (const ScalarBinding& b : kScalars) v.*b.value = Display(img, *b.field);
+    v.outputCount = std::clamp(v.outputCount, 1, 4);
+    ForEachArray(v, [&](const FieldDesc& f, auto& values) { ReadArray(img, f, values); });
+    ReadChannels(img, v);
     ReadPowerOut(img, v);
-    v.testSpeed = Display(img, Field::TestSpeed);
-    v.servoTestTime = Display(img, Field::ServoTestTime);
 }
 
 TPageValues ImageToValues(const TParamImage& img) {
@@ -232,13 +189,12 @@ TPageValues ImageToValues(const TParamImage& img) {
 }
 
 void ValuesToImage(const TPageValues& v, TParamImage& img) {
-    StoreMisc(v, img);
-    StoreBike(v, img);
-    StoreAdvance(v, img);
-    StoreServo(v, img);
+    for (const ScalarBinding& b : kScalars) Store(img, *b.field, v.*b.value);
+    // This edition offers no dwell settings: the dwell bytes are always stored as 0.
+    for (const FieldDesc* f : kDwellFields) img.set(*f, 0);
+    ForEachArray(v, [&](const FieldDesc& f, const auto& values) { StoreArray(img, f, values); });
+    StoreChannels(v, img);
     StorePowerOut(v, img);
-    Store(img, Field::TestSpeed, v.testSpeed);
-    Store(img, Field::ServoTestTime, v.servoTestTime);
 }
 
 void PinBikePageValues(TPageValues& v) {
