@@ -83,15 +83,13 @@ std::vector<Slot> BikeSlots() {
     return s;
 }
 
-std::vector<Slot> PowerOutSlots(const FieldDesc& mode, const FieldDesc& speeds,
-                                const FieldDesc& hysteresis, const FieldDesc& load,
-                                const FieldDesc& grid) {
+std::vector<Slot> PowerOutSlots(const PowerOutputFields& f) {
     std::vector<Slot> s =
-        Join({Run(0, mode, 0, 1, Conv::Raw), Run(1, speeds, 0, 3, Conv::Div100),
-              Run(4, hysteresis, 0, 1, Conv::Div10), Run(5, load, 0, 2, Conv::Raw)});
+        Join({Run(0, f.mode, 0, 1, Conv::Raw), Run(1, f.speeds, 0, 3, Conv::Div100),
+              Run(4, f.hysteresis, 0, 1, Conv::Div10), Run(5, f.load, 0, 2, Conv::Raw)});
     int v = 7;
     for (int row = 0; row < 3; ++row)
-        for (int bit = 0; bit < 4; ++bit) s.push_back({v++, grid, row, Conv::GridBit, bit});
+        for (int bit = 0; bit < 4; ++bit) s.push_back({v++, f.grid, row, Conv::GridBit, bit});
     return s;
 }
 
@@ -162,12 +160,8 @@ std::vector<Keyword> BuildKeywords(bool oldFile) {
         {"SERVO_MAPA", 1, One(Field::ServoMapMode)},
         {"SERVO_RPM", 15, Run(0, Field::ServoSpeedAxis, 0, 15, Conv::Div100)},
         {"SERVO_MV", 150, Run(0, Field::ServoMap, 0, 150, Conv::Div20)},
-        {"POWER_OUT1", 19,
-         PowerOutSlots(Field::PowerOut1Mode, Field::PowerOut1Speeds, Field::PowerOut1Hysteresis,
-                       Field::PowerOut1Load, Field::PowerOut1Grid)},
-        {"POWER_OUT2", 19,
-         PowerOutSlots(Field::PowerOut2Mode, Field::PowerOut2Speeds, Field::PowerOut2Hysteresis,
-                       Field::PowerOut2Load, Field::PowerOut2Grid)},
+        {"POWER_OUT1", 19, PowerOutSlots(kPowerOutputs[0])},
+        {"POWER_OUT2", 19, PowerOutSlots(kPowerOutputs[1])},
     };
 }
 

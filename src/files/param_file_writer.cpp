@@ -164,20 +164,10 @@ void WriteServo(Out& o, const TParamImage& img) {
     WriteMap(o, img, Field::ServoMap, Encoding::Times20);
 }
 
-struct PowerOutFields {
-    const char* keyword;
-    FieldDesc mode, speeds, hysteresis, load, grid;
-};
-constexpr PowerOutFields kPowerOuts[] = {
-    {"POWER_OUT1", Field::PowerOut1Mode, Field::PowerOut1Speeds, Field::PowerOut1Hysteresis,
-     Field::PowerOut1Load, Field::PowerOut1Grid},
-    {"POWER_OUT2", Field::PowerOut2Mode, Field::PowerOut2Speeds, Field::PowerOut2Hysteresis,
-     Field::PowerOut2Load, Field::PowerOut2Grid},
-};
-
 void WritePowerOuts(Out& o, const TParamImage& img) {
-    for (const auto& p : kPowerOuts) {
-        o.keyword(p.keyword);
+    for (int n = 0; n < 2; ++n) {
+        const PowerOutputFields& p = kPowerOutputs[n];
+        o.keyword(n == 0 ? "POWER_OUT1" : "POWER_OUT2");
         o.num(img.get(p.mode));
         o.cont();
         Values(o, img, p.speeds, 0, 3);

@@ -136,7 +136,7 @@ std::string VersionMismatchText(int version, int subVersion, const Translator& t
 
 TLabel PowerOutLabel(int output, const TLiveValues& live, const TParamImage& image, bool connected,
                      const Translator& tr) {
-    const int mode = image.get(output == 1 ? Field::PowerOut1Mode : Field::PowerOut2Mode);
+    const int mode = image.get(kPowerOutputs[output - 1].mode);
     const char* caption = "Special out";
     ColourRole colour = ColourRole::White;
     switch (mode) {

@@ -65,13 +65,7 @@ void NormaliseOutputCount(TParamImage& img) {
     if (img.get(Field::OutputCount) > 3) img.set(Field::OutputCount, 4);
 }
 
-struct PowerOutFields {
-    const FieldDesc& mode;
-    const FieldDesc& speeds;
-    const FieldDesc& load;
-};
-
-void NormalisePowerOut(TParamImage& img, const PowerOutFields& out) {
+void NormalisePowerOut(TParamImage& img, const PowerOutputFields& out) {
     if (img.get(out.mode) > 3) img.set(out.mode, 3);
 
     // Strictly increasing speed thresholds.  Entries so high that the chain
@@ -107,6 +101,5 @@ void NormaliseImage(TParamImage& img) {
     NormaliseLobeCount(img);
     NormaliseTriggers(img);
     NormaliseOutputCount(img);
-    NormalisePowerOut(img, {Field::PowerOut1Mode, Field::PowerOut1Speeds, Field::PowerOut1Load});
-    NormalisePowerOut(img, {Field::PowerOut2Mode, Field::PowerOut2Speeds, Field::PowerOut2Load});
+    for (const PowerOutputFields& out : kPowerOutputs) NormalisePowerOut(img, out);
 }

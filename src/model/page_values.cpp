@@ -39,20 +39,6 @@ uint8_t LobeRef(int lobe, int secondEdge, int secondPickup) {
                    (secondPickup ? kLobeSecondPickup : 0));
 }
 
-struct PowerOutFields {
-    const FieldDesc& mode;
-    const FieldDesc& hysteresis;
-    const FieldDesc& speeds;
-    const FieldDesc& load;
-    const FieldDesc& grid;
-};
-const PowerOutFields kPowerOut[2] = {
-    {Field::PowerOut1Mode, Field::PowerOut1Hysteresis, Field::PowerOut1Speeds, Field::PowerOut1Load,
-     Field::PowerOut1Grid},
-    {Field::PowerOut2Mode, Field::PowerOut2Hysteresis, Field::PowerOut2Speeds, Field::PowerOut2Load,
-     Field::PowerOut2Grid},
-};
-
 const FieldDesc* const kDwellFields[] = {&Field::DwellMode,       &Field::DwellTime,
                                          &Field::DwellCorrection, &Field::DwellDynamic,
                                          &Field::DwellMaxTime,    &Field::DwellLobeMaxSpeed};
@@ -150,7 +136,7 @@ void StoreChannels(const TPageValues& v, TParamImage& img) {
 
 void ReadPowerOut(const TParamImage& img, TPageValues& v) {
     for (int n = 0; n < 2; ++n) {
-        const PowerOutFields& f = kPowerOut[n];
+        const PowerOutputFields& f = kPowerOutputs[n];
         TPowerOutValues& out = v.powerOut[n];
         out.mode = Display(img, f.mode);
         out.hysteresis = Display(img, f.hysteresis);
@@ -162,7 +148,7 @@ void ReadPowerOut(const TParamImage& img, TPageValues& v) {
 
 void StorePowerOut(const TPageValues& v, TParamImage& img) {
     for (int n = 0; n < 2; ++n) {
-        const PowerOutFields& f = kPowerOut[n];
+        const PowerOutputFields& f = kPowerOutputs[n];
         const TPowerOutValues& out = v.powerOut[n];
         Store(img, f.mode, out.mode);
         Store(img, f.hysteresis, out.hysteresis);

@@ -183,6 +183,17 @@ constexpr int MapCell(const FieldDesc& map, int row, int col) {
     return map.offset + kMapColumns * row + col;
 }
 
+// The fields of each power output, 0 and 1.
+struct PowerOutputFields {
+    FieldDesc mode, speeds, hysteresis, load, grid;
+};
+inline constexpr PowerOutputFields kPowerOutputs[2] = {
+    {Field::PowerOut1Mode, Field::PowerOut1Speeds, Field::PowerOut1Hysteresis, Field::PowerOut1Load,
+     Field::PowerOut1Grid},
+    {Field::PowerOut2Mode, Field::PowerOut2Speeds, Field::PowerOut2Hysteresis, Field::PowerOut2Load,
+     Field::PowerOut2Grid},
+};
+
 // LobeRef bits.
 inline constexpr uint8_t kLobeNumberMask = 0x3F;
 inline constexpr uint8_t kLobeSecondEdge = 0x40;
